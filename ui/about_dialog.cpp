@@ -1,0 +1,104 @@
+// about_dialog.cpp: the About box and its payment message.
+#include "about_dialog.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "message_box.h"
+#include "ui_texts.h"
+#include "version.h"
+#include "window_look.h"
+
+namespace torvelle {
+
+namespace {
+
+constexpr qreal kNamePoints = 21.75;
+
+// Labels that size themselves to their text and keep their top-left corner.
+void fitToText(QLabel* label)
+{
+    label->adjustSize();
+}
+
+} // namespace
+
+std::string Dialog::versionText(int major, int minor, int revision)
+{
+    // The minor number and the revision run together after the point.
+    return "Version " + std::to_string(major) + "." + std::to_string(minor) +
+           std::to_string(revision) + " --  Le Logiciel français\r\n           de Torvelle";
+}
+
+Dialog::Dialog(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Dialog"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(displayText(ui_texts::kAboutCaption));
+    setWindowIcon(gameIcon(WindowIcon::Binoculars));
+    applyFixedDialogFrame(this);
+    setFont(layoutFont());
+    setPalette(backgroundPalette(palette(), kAboutBackground));
+    setAutoFillBackground(true);
+    setFixedSize(kClientWidth, kClientHeight);
+
+    QLabel* label1 = makeLabel("Label1", QPoint(64, 0), ui_texts::kAboutName);
+    label1->setFont(titleFont(kNamePoints));
+    label1->setPalette(textPalette(label1->palette(), QColor(0, 255, 0)));
+    fitToText(label1);
+    label2_ = makeLabel("Label2", QPoint(48, 40), ui_texts::kAboutVersionAtDesign);
+    label3_ = makeLabel("Label3", QPoint(48, 80), ui_texts::kAboutNoticeAtDesign);
+    label3_->setPalette(textPalette(label3_->palette(), QColor(0, 0, 255)));
+
+    auto* ok = new QPushButton(displayText(ui_texts::kOk), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setGeometry(304, 112, 81, 25);
+    auto* pay = new QPushButton(displayText(ui_texts::kPayButton), this);
+    pay->setObjectName(QStringLiteral("Command1"));
+    pay->setGeometry(304, 80, 81, 25);
+    for (QPushButton* button : {ok, pay}) {
+        button->setAutoDefault(false);
+        button->setDefault(false);
+        button->setFocusPolicy(Qt::StrongFocus);
+    }
+    connect(ok, &QPushButton::clicked, this, &Dialog::OKButton_Click);
+    connect(pay, &QPushButton::clicked, this, &Dialog::Command1_Click);
+    setTabOrder(ok, pay);
+    ok->setFocus(Qt::OtherFocusReason);
+
+    Form_Load();
+    centreOnScreen(this);
+}
+
+QLabel* Dialog::makeLabel(const char* name, QPoint topLeft, std::string_view text)
+{
+    auto* label = new QLabel(displayText(text), this);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);
+    label->setAttribute(Qt::WA_TranslucentBackground);
+    label->setAutoFillBackground(false);
+    label->move(topLeft);
+    fitToText(label);
+    return label;
+}
+
+void Dialog::Form_Load()
+{
+    label3_->setText(displayText(ui_texts::kAboutNotice));
+    fitToText(label3_);
+    label2_->setText(displayText(
+        versionText(version::kMajor, version::kMinor, version::kRevision)));
+    fitToText(label2_);
+}
+
+void Dialog::OKButton_Click()
+{
+    close();
+}
+
+void Dialog::Command1_Click()
+{
+    showMessageBox(this, ui_texts::kPayment, ui_texts::kPaymentTitle, MessageButtons::Ok);
+}
+
+} // namespace torvelle

@@ -1,0 +1,36 @@
+// about_dialog.h: Dialog, the About box: name, version, the fee notice and how to pay it.
+#pragma once
+
+#include <string>
+
+#include <QWidget>
+
+class QLabel;
+class QPushButton;
+
+namespace torvelle {
+
+// Loaded when opened, unloaded (deleted) by OK or the close box. Modeless.
+class Dialog : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 391;
+    static constexpr int kClientHeight = 155;
+
+    explicit Dialog(QWidget* parent = nullptr);
+
+    // "Version 1.03 --  Le Logiciel français", CR LF, then "de Torvelle" indented.
+    static std::string versionText(int major, int minor, int revision);
+
+    void OKButton_Click();
+    void Command1_Click();
+
+private:
+    void Form_Load();
+    QLabel* makeLabel(const char* name, QPoint topLeft, std::string_view text);
+
+    QLabel* label2_ = nullptr;
+    QLabel* label3_ = nullptr;
+};
+
+} // namespace torvelle

@@ -1,0 +1,33 @@
+// breath_slider.cpp: every mouse press is kept so that its release comes back here.
+#include "breath_slider.h"
+
+#include <QMouseEvent>
+
+namespace torvelle {
+
+BreathSlider::BreathSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent)
+{
+    setObjectName(QStringLiteral("Slider1"));
+    setTickPosition(QSlider::TicksBelow);
+    setTickInterval(1);
+    setSingleStep(1);
+    setPageStep(5);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void BreathSlider::mousePressEvent(QMouseEvent* event)
+{
+    QSlider::mousePressEvent(event);
+    // QSlider ignores the right and middle buttons; accepting them anyway makes
+    // their release come to the slider too.
+    event->accept();
+}
+
+void BreathSlider::mouseReleaseEvent(QMouseEvent* event)
+{
+    QSlider::mouseReleaseEvent(event);
+    event->accept();
+    emit mouseReleased();
+}
+
+} // namespace torvelle

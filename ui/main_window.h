@@ -1,0 +1,98 @@
+// main_window.h: Form1, the game's window: the board, the scores, the slider and the menus.
+#pragma once
+
+#include <array>
+#include <functional>
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include "game.h"
+#include "game_view.h"
+#include "about_dialog.h"
+#include "image_list.h"
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+
+namespace torvelle {
+
+class BreathSlider;
+class CellImage;
+
+// Builds the controls and routes their events to the game; holds no rule of its own.
+class Form1 : public QMainWindow, public GameView {
+    Q_OBJECT
+public:
+    static constexpr int kClientWidth = 551;
+    static constexpr int kClientHeight = 372;
+    // The progress bar counts in tenths, so that a maximum of 46.2 is shown as such.
+    static constexpr int kProgressSteps = 10;
+
+    Form1();
+    ~Form1() override;
+
+    // Builds the grid, shows the window, then sets the slider's range.
+    void Form_Load();
+
+    const Game& game() const { return game_; }
+    Game& game() { return game_; }
+    const ImageList& imageList() const { return imageList_; }
+    Dialog* aboutDialog() const { return about_; }
+
+    // What ends the program at once. Tests may watch it; the game ends the event loops.
+    std::function<void()> programEnder;
+
+    // GameView
+    MessageAnswer showMessage(const std::string& prompt, const std::string& title,
+                              MessageButtons buttons) override;
+    void focusMainWindow() override;
+    void showCellPicture(int cell, int picture) override;
+    void setPlayerScoreText(const std::string& text) override;
+    void setComputerScoreText(const std::string& text) override;
+    void showBanner() override;
+    void setBannerText(const std::string& text) override;
+    void setProgressMaximum(double maximum) override;
+    void setProgressValue(double value) override;
+    int sliderValue() override;
+    void endProgram() override;
+
+    void quit_Click();
+    void menuaide_Click();
+    void menuapropos_Click();
+    void rendfocus();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    void creegrille();
+    void Form_QueryUnload();
+    void showProgress();
+    QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry, std::string_view text);
+
+    ImageList imageList_;
+    Game game_;
+    QWidget* client_ = nullptr;
+    QFrame* picture1_ = nullptr;
+    std::array<CellImage*, Board::kCellCount> cells_{};
+    std::array<QLabel*, Board::kRows> rowLabels_{};
+    std::array<QLabel*, Board::kColumns> columnLabels_{};
+    QGroupBox* frame1_ = nullptr;
+    QLabel* label4_ = nullptr;
+    QLabel* label6_ = nullptr;
+    QLabel* label7_ = nullptr;
+    BreathSlider* slider1_ = nullptr;
+    QProgressBar* progre_ = nullptr;
+    double progressMaximum_ = 100.0;
+    double progressValue_ = 0.0;
+    QPointer<Dialog> about_;
+};
+
+} // namespace torvelle

@@ -1,0 +1,21 @@
+// message_box.h: the game's modal message boxes, in French whatever the desktop's language.
+#pragma once
+
+#include <string_view>
+
+#include <QString>
+
+#include "game_view.h"
+
+class QWidget;
+
+namespace torvelle {
+
+// Blocks until answered. Texts keep their CR LF in the game; a box shows them as line breaks.
+MessageAnswer showMessageBox(QWidget* parent, std::string_view prompt, std::string_view title,
+                             MessageButtons buttons);
+
+// A game text as a widget shows it: CR LF becomes a plain line break.
+QString displayText(std::string_view text);
+
+} // namespace torvelle

@@ -1,0 +1,71 @@
+// ui_texts.h: every fixed text of the windows, menus and their messages, in its exact wording.
+#pragma once
+
+#include <string_view>
+
+namespace torvelle::ui_texts {
+
+inline constexpr std::string_view kMainCaption = "Le jeux de Torvelle !";
+inline constexpr std::string_view kScoresFrame = "SCORES :";
+inline constexpr std::string_view kPlayerCaption = "Joueur :";
+inline constexpr std::string_view kComputerCaption = "Ordinateur :";
+inline constexpr std::string_view kBannerAtDesign = "brou";
+inline constexpr std::string_view kSliderEnds = "Jeu Facile                            Difficile";
+inline constexpr std::string_view kProgressCaption = "Réflexion de l'ordinateur";
+
+inline constexpr std::string_view kMenuQuit = "&Quitter";
+inline constexpr std::string_view kMenuHelp = "&?";
+inline constexpr std::string_view kMenuHelpItem = "aide";
+inline constexpr std::string_view kMenuAbout = "A propos";
+
+inline constexpr std::string_view kYes = "Oui";
+inline constexpr std::string_view kNo = "Non";
+
+inline constexpr std::string_view kFarewellTitle = "Dod irud er URIVE";
+inline constexpr std::string_view kQuitFarewell = "A bientot";
+inline constexpr std::string_view kCloseFarewell = "A bientot !!";
+// Opened and closed again when the window closes, never read nor written.
+inline constexpr std::string_view kFarewellFiles[] = {"ordi_jeu", "jeujou"};
+
+inline constexpr std::string_view kHelpTitle = "Torvelle";
+inline constexpr std::string_view kHelp =
+    " Salut !!\r\n"
+    "Voila,  un  petit jeu  de Torvelle tout simple\r\n"
+    "Il est composé d'une grille où tout se passe\r\n"
+    "\r\n"
+    "Pour  commencer,  il  faut placer ses  bateaux d'un simple clic \r\n"
+    "dans  la  case  où  vous  voulez  un  bateau !\r\n"
+    "Il y a 10 bateaux ni plus ni moins. Il ont tous la même valeur !\r\n"
+    "Dès que vous avez fini de placer vos bateaux,\r\n"
+    "c'est à dire dès que l'ordinateur vous le dit : le jeu commence\r\n"
+    "on peut commencer à rechercher les bateaux de l'ordinateur sur la grille\r\n"
+    "là aussi, un simple clic de souris à l'endroit voulu suffit.\r\n"
+    "\r\n"
+    " Attention : Le jeu de l'ordinateur se rêgle !!! il peut très vite \r\n"
+    "être à bout de souffle et dans ce cas, il abandonne !!!!\r\n"
+    "A vos postes, bonne chance !!\r\n"
+    "\r\n"
+    "Écrit en 1997, les soirs d'hiver, pour apprendre à programmer en jouant.\r\n"
+    "Pour écrire à l'auteur : torvelle@example.org\r\n";
+
+inline constexpr std::string_view kAboutCaption = "A propos de TORVELLE";
+inline constexpr std::string_view kAboutName = "TORVELLE";
+inline constexpr std::string_view kAboutVersionAtDesign = "brou";
+inline constexpr std::string_view kAboutNoticeAtDesign = "brou bis";
+inline constexpr std::string_view kAboutNotice = "Partagiciel : jouer souvent, c'est payer\r\n"
+                                                 "        torvelle@example.org\r\n"
+                                                 "\r\n"
+                                                 "Copie libre et gratuite, vente interdite.\r\n"
+                                                 "Tous droits réservés à l'auteur.";
+inline constexpr std::string_view kOk = "OK";
+inline constexpr std::string_view kPayButton = "Payement";
+inline constexpr std::string_view kPaymentTitle = "Pour payer Torvelle";
+inline constexpr std::string_view kPayment = "Si vous jouez souvent à Torvelle,\r\n"
+                                             "envoyez 20 F (ou ce que vous voudrez) à :\r\n"
+                                             "Les Amis Imaginaires de Torvelle\r\n"
+                                             "12, rue de Nulle-Part\r\n"
+                                             "00000 Ville-Fictive\r\n"
+                                             "\r\n"
+                                             "Merci d'avance";
+
+} // namespace torvelle::ui_texts

@@ -1,0 +1,34 @@
+// window_look.h: what the game's two windows share in look and frame.
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QIcon>
+#include <QPalette>
+
+class QWidget;
+
+namespace torvelle {
+
+// The light grey of the main window and of the About dialog.
+inline const QColor kMainBackground{200, 200, 200};
+inline const QColor kAboutBackground{192, 192, 192};
+
+enum class WindowIcon { France, Binoculars };
+
+// The sans font the fixed layout was drawn for: Arial's metrics at 8 points.
+QFont layoutFont();
+// The winner banner's bold 12-point serif.
+QFont bannerFont();
+// A bold Arial-metric font of the given size.
+QFont titleFont(qreal points);
+
+QPalette backgroundPalette(QPalette palette, const QColor& colour);
+QPalette textPalette(QPalette palette, const QColor& colour);
+QIcon gameIcon(WindowIcon which);
+
+// A fixed-size frame with a close box only and no taskbar button of its own.
+void applyFixedDialogFrame(QWidget* window);
+void centreOnScreen(QWidget* window);
+
+} // namespace torvelle
