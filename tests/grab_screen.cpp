@@ -1,4 +1,5 @@
-// grab_screen.cpp: saves the whole screen of the current display as a PNG, for window checks under Xvfb.
+// grab_screen.cpp: saves the whole screen of the current display as a PNG, for window checks under
+// Xvfb.
 #include <cstdio>
 
 #include <QGuiApplication>

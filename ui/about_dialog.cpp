@@ -86,8 +86,8 @@ void Dialog::Form_Load()
 {
     label3_->setText(displayText(ui_texts::kAboutNotice));
     fitToText(label3_);
-    label2_->setText(displayText(
-        versionText(version::kMajor, version::kMinor, version::kRevision)));
+    label2_->setText(
+        displayText(versionText(version::kMajor, version::kMinor, version::kRevision)));
     fitToText(label2_);
 }
 

@@ -38,7 +38,8 @@ void CellImage::mousePressEvent(QMouseEvent* event)
 
 void CellImage::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool click = pressed_ && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click = pressed_ && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click)
         emit clicked(index_);

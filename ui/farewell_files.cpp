@@ -22,9 +22,9 @@ std::vector<std::string> touchFarewellFiles(const std::string& directory,
     for (const std::string& name : names) {
         // Read-only access is enough to create the file and leaves its time alone;
         // O_NONBLOCK keeps a FIFO of that name from hanging the farewell.
-        const int fd = ::openat(dir, name.c_str(),
-                                O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
-                                0666);
+        const int fd =
+            ::openat(dir, name.c_str(),
+                     O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC, 0666);
         if (fd < 0) {
             problems.push_back(name + ": " + std::strerror(errno));
             continue;

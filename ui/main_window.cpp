@@ -1,4 +1,5 @@
-// main_window.cpp: Form1 builds its controls where the game has always had them and wires their events.
+// main_window.cpp: Form1 builds its controls where the game has always had them and wires their
+// events.
 #include "main_window.h"
 
 #include <cmath>
@@ -6,9 +7,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QDir>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QProgressBar>
@@ -99,7 +100,8 @@ void Form1::buildControls()
     for (int i = 0; i < Board::kCellCount; ++i) {
         cells_[i] = new CellImage(i, imageList_, inner);
         cells_[i]->hide();
-        connect(cells_[i], &CellImage::clicked, this, [this](int cell) { game_.Image1_Click(cell); });
+        connect(cells_[i], &CellImage::clicked, this,
+                [this](int cell) { game_.Image1_Click(cell); });
     }
 
     for (int r = 0; r < Board::kRows; ++r) {
@@ -142,7 +144,8 @@ void Form1::buildControls()
     progre_->setFocusPolicy(Qt::NoFocus);
     showProgress();
 
-    QLabel* label9 = makeLabel(client_, "Label9", QRect(376, 320, 153, 17), ui_texts::kProgressCaption);
+    QLabel* label9 =
+        makeLabel(client_, "Label9", QRect(376, 320, 153, 17), ui_texts::kProgressCaption);
     label9->setPalette(textPalette(label9->palette(), QColor(0, 0, 255)));
     label9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label9->setAutoFillBackground(false);
@@ -165,7 +168,8 @@ void Form1::Form_Load()
 void Form1::creegrille()
 {
     for (int i = 0; i < Board::kCellCount; ++i) {
-        cells_[i]->move(CellImage::kSize * (i % Board::kColumns), CellImage::kSize * (i / Board::kColumns));
+        cells_[i]->move(CellImage::kSize * (i % Board::kColumns),
+                        CellImage::kSize * (i / Board::kColumns));
         cells_[i]->setPictureNumber(static_cast<int>(game_.board().picture(i)));
         cells_[i]->show();
     }
@@ -288,7 +292,8 @@ void Form1::menuapropos_Click()
 void Form1::Form_QueryUnload()
 {
     showMessageBox(this, ui_texts::kCloseFarewell, ui_texts::kFarewellTitle, MessageButtons::Ok);
-    std::vector<std::string> names(std::begin(ui_texts::kFarewellFiles), std::end(ui_texts::kFarewellFiles));
+    std::vector<std::string> names(std::begin(ui_texts::kFarewellFiles),
+                                   std::end(ui_texts::kFarewellFiles));
     for (const std::string& problem : touchFarewellFiles(QDir::currentPath().toStdString(), names))
         std::cerr << "torvelle: " << problem << '\n';
 }

@@ -7,9 +7,9 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "about_dialog.h"
 #include "game.h"
 #include "game_view.h"
-#include "about_dialog.h"
 #include "image_list.h"
 
 class QFrame;

@@ -10,8 +10,8 @@ namespace torvelle {
 QFont layoutFont()
 {
     QFont font;
-    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("Arimo")});
+    font.setFamilies(
+        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Arimo")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     return font;

@@ -1,0 +1,195 @@
+// about_dialog_test.cpp: the About box: its texts, its one instance, its payment message, its end.
+#include <QDir>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include "about_dialog.h"
+#include "ui_texts.h"
+#include "window_fixture.h"
+
+namespace torvelle {
+namespace {
+
+using testing::WindowTest;
+
+QStringList linesOf(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).split("\r\n");
+}
+
+TEST(AboutVersion, RunsTheMinorNumberAndTheRevisionTogether)
+{
+    EXPECT_EQ(Dialog::versionText(1, 0, 3),
+              "Version 1.03 --  Le Logiciel français\r\n           de Torvelle");
+    EXPECT_EQ(Dialog::versionText(1, 10, 15),
+              "Version 1.1015 --  Le Logiciel français\r\n           de Torvelle");
+}
+
+TEST(AboutTexts, KeepTheirLineStructure)
+{
+    const QStringList notice = linesOf(ui_texts::kAboutNotice);
+    ASSERT_EQ(notice.size(), 5);
+    EXPECT_FALSE(notice[0].isEmpty());
+    EXPECT_TRUE(notice[1].startsWith("        ") && notice[1][8] != ' ');
+    EXPECT_TRUE(notice[1].endsWith("@example.org"));
+    EXPECT_TRUE(notice[2].isEmpty());
+    EXPECT_FALSE(notice[3].isEmpty());
+    EXPECT_FALSE(notice[4].isEmpty());
+
+    const QStringList payment = linesOf(ui_texts::kPayment);
+    ASSERT_EQ(payment.size(), 7);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_FALSE(payment[i].isEmpty()) << i;
+    EXPECT_TRUE(payment[4].startsWith("00000 ")) << "a postal code that no town has";
+    EXPECT_TRUE(payment[5].isEmpty());
+    EXPECT_EQ(payment[6], QStringLiteral("Merci d'avance"));
+}
+
+class AboutDialog : public WindowTest {
+protected:
+    Dialog* open()
+    {
+        window->menuapropos_Click();
+        return window->aboutDialog();
+    }
+    static QLabel* label(Dialog* d, const char* name) { return d->findChild<QLabel*>(name); }
+    static QPushButton* button(Dialog* d, const char* name)
+    {
+        return d->findChild<QPushButton*>(name);
+    }
+    static int openDialogs()
+    {
+        int count = 0;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            count += qobject_cast<Dialog*>(w) != nullptr;
+        return count;
+    }
+};
+
+TEST_F(AboutDialog, OpensWithItsTextsWhereTheyBelong)
+{
+    Dialog* d = open();
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(d->windowTitle(), QStringLiteral("A propos de TORVELLE"));
+    EXPECT_EQ(d->size(), QSize(391, 155));
+    EXPECT_EQ(d->minimumSize(), d->maximumSize());
+    EXPECT_EQ(d->palette().color(QPalette::Window), QColor(192, 192, 192));
+    EXPECT_FALSE(d->windowIcon().isNull());
+
+    QLabel* name = label(d, "Label1");
+    EXPECT_EQ(name->text(), QStringLiteral("TORVELLE"));
+    EXPECT_EQ(name->pos(), QPoint(64, 0));
+    EXPECT_TRUE(name->font().bold());
+    EXPECT_DOUBLE_EQ(name->font().pointSizeF(), 21.75);
+    EXPECT_EQ(name->palette().color(QPalette::WindowText), QColor(0, 255, 0));
+
+    QLabel* version = label(d, "Label2");
+    EXPECT_EQ(version->pos(), QPoint(48, 40));
+    EXPECT_EQ(version->text(),
+              QStringLiteral("Version 1.03 --  Le Logiciel français\n           de Torvelle"));
+    QLabel* notice = label(d, "Label3");
+    EXPECT_EQ(notice->pos(), QPoint(48, 80));
+    EXPECT_EQ(notice->text(), linesOf(ui_texts::kAboutNotice).join("\n"));
+    EXPECT_EQ(notice->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    for (QLabel* l : {name, version, notice}) {
+        // Fitted to their texts, and clear of the dialog's edge.
+        EXPECT_GE(l->width(), l->sizeHint().width()) << l->objectName().toStdString();
+        EXPECT_LE(l->geometry().bottom(), 155) << l->objectName().toStdString();
+    }
+    EXPECT_LT(notice->geometry().right(), 304) << "the notice stays clear of the buttons";
+
+    QPushButton* ok = button(d, "OKButton");
+    QPushButton* pay = button(d, "Command1");
+    EXPECT_EQ(ok->geometry(), QRect(304, 112, 81, 25));
+    EXPECT_EQ(pay->geometry(), QRect(304, 80, 81, 25));
+    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
+    EXPECT_EQ(pay->text(), QStringLiteral("Payement"));
+    for (QPushButton* b : {ok, pay}) {
+        EXPECT_FALSE(b->isDefault());
+        EXPECT_FALSE(b->autoDefault());
+    }
+    EXPECT_EQ(d->focusWidget(), ok);
+    EXPECT_EQ(ok->nextInFocusChain(), pay);
+}
+
+TEST_F(AboutDialog, OpeningItAgainBringsTheSameDialogForwardUntouched)
+{
+    Dialog* first = open();
+    label(first, "Label2")->setText(QStringLiteral("marqué"));
+    Dialog* second = open();
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(openDialogs(), 1);
+    EXPECT_EQ(label(second, "Label2")->text(), QStringLiteral("marqué")) << "texts not rebuilt";
+}
+
+TEST_F(AboutDialog, PaymentCanBeAskedAgainAndAgainWithTheDialogStillOpen)
+{
+    Dialog* d = open();
+    QTest::mouseClick(button(d, "Command1"), Qt::LeftButton);
+    QTest::mouseClick(button(d, "Command1"), Qt::LeftButton);
+    ASSERT_EQ(boxes.seen.size(), 2u);
+    for (const testing::SeenBox& box : boxes.seen) {
+        EXPECT_EQ(box.title, QStringLiteral("Pour payer Torvelle"));
+        EXPECT_EQ(box.text, linesOf(ui_texts::kPayment).join("\n"));
+        EXPECT_EQ(box.buttons, QStringList{"OK"});
+    }
+    EXPECT_TRUE(d->isVisible());
+    EXPECT_EQ(window->aboutDialog(), d);
+}
+
+TEST_F(AboutDialog, OkUnloadsItAndTheNextOpeningLoadsItAfresh)
+{
+    Dialog* d = open();
+    label(d, "Label2")->setText(QStringLiteral("marqué"));
+    QTest::mouseClick(button(d, "OKButton"), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(window->aboutDialog(), nullptr);
+    EXPECT_EQ(openDialogs(), 0);
+
+    Dialog* again = open();
+    ASSERT_NE(again, nullptr);
+    EXPECT_TRUE(label(again, "Label2")->text().startsWith(QStringLiteral("Version 1.03")));
+}
+
+TEST_F(AboutDialog, TheGameGoesOnBehindIt)
+{
+    open();
+    clickCell(5);
+    EXPECT_EQ(cell(5)->pictureNumber(), 1);
+}
+
+TEST_F(AboutDialog, OutlivesTheMainWindowAndTheProgramEndsWithIt)
+{
+    Dialog* d = open();
+    bool aliveAfterMainWindowClosed = false;
+    QTimer::singleShot(0, [&] {
+        window->close();
+        QTimer::singleShot(50, [&] {
+            aliveAfterMainWindowClosed = !window->isVisible() && d->isVisible();
+            button(d, "OKButton")->click();
+        });
+    });
+    QTimer guard;
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(10000);
+    const QString previous = QDir::currentPath();
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    const int code = QApplication::exec();
+    QDir::setCurrent(previous);
+
+    EXPECT_EQ(code, 0) << "the last window closed ends the program";
+    EXPECT_TRUE(aliveAfterMainWindowClosed);
+    EXPECT_EQ(boxes.texts(), QStringList{"A bientot !!"});
+}
+
+TEST_F(AboutDialog, EndingTheProgramTakesTheDialogWithIt)
+{
+    open();
+    window.reset(); // what happens once the event loops have ended
+    EXPECT_EQ(openDialogs(), 0);
+}
+
+} // namespace
+} // namespace torvelle

@@ -1,0 +1,235 @@
+// main_window_test.cpp: the real window, built, clicked and played offscreen.
+#include <QFontMetrics>
+
+#include "ui_texts.h"
+#include "window_fixture.h"
+
+namespace torvelle {
+namespace {
+
+using testing::WindowTest;
+
+QRect inFrame(const QWidget* w)
+{
+    return w->geometry();
+}
+
+TEST_F(WindowTest, LoadsAWindowOfTheGivenSizeCaptionAndFrame)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Le jeux de Torvelle !"));
+    EXPECT_EQ(window->centralWidget()->size(), QSize(551, 372));
+    EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "not resizable";
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(window->windowIcon().isNull());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(WindowTest, BuildsTheHundredCellsRowByRowInThirtyTwoPixelSteps)
+{
+    QWidget* picture1 = child(QStringLiteral("Picture1"));
+    EXPECT_EQ(picture1->geometry(), QRect(40, 32, 320, 320));
+    for (int i = 0; i < 100; ++i) {
+        CellImage* c = cell(i);
+        ASSERT_NE(c, nullptr);
+        EXPECT_EQ(c->geometry(), QRect(32 * (i % 10), 32 * (i / 10), 32, 32)) << i;
+        // In the grid box, inside its 2-pixel sunken border.
+        EXPECT_EQ(c->mapTo(picture1, QPoint(0, 0)), QPoint(2 + 32 * (i % 10), 2 + 32 * (i / 10)));
+        EXPECT_TRUE(c->isVisible());
+        EXPECT_EQ(c->pictureNumber(), 2);
+        EXPECT_EQ(c->focusPolicy(), Qt::NoFocus);
+    }
+    EXPECT_EQ(window->findChildren<CellImage*>().size(), 100);
+}
+
+TEST_F(WindowTest, LabelsTheRowsAToJAndTheColumnsOneToTen)
+{
+    for (int r = 0; r < 10; ++r) {
+        QLabel* row = label(QStringLiteral("Label1(%1)").arg(r));
+        EXPECT_EQ(row->text(), QString(QChar('A' + r)));
+        EXPECT_EQ(row->geometry(), QRect(8, 40 + 32 * r, 25, 17));
+        EXPECT_EQ(row->font().pointSize(), 12);
+        EXPECT_TRUE(row->isVisible());
+        QLabel* column = label(QStringLiteral("Label2(%1)").arg(r));
+        EXPECT_EQ(column->text(), QString::number(r + 1));
+        EXPECT_EQ(column->geometry(), QRect(48 + 32 * r, 8, 25, 17));
+        EXPECT_EQ(column->font().pointSize(), 12);
+        EXPECT_TRUE(column->isVisible());
+    }
+}
+
+TEST_F(WindowTest, PlacesTheScoreFrameSliderAndProgressWhereTheyBelong)
+{
+    EXPECT_EQ(child<QGroupBox>(QStringLiteral("Frame1"))->title(), QStringLiteral("SCORES :"));
+    EXPECT_EQ(inFrame(child(QStringLiteral("Frame1"))), QRect(384, 32, 145, 145));
+    const struct {
+        const char* name;
+        QRect geometry;
+        const char* text;
+    } labels[] = {
+        {"Label3", {8, 32, 49, 17}, "Joueur :"},
+        {"Label4", {72, 32, 49, 17}, ""},
+        {"Label5", {8, 80, 65, 17}, "Ordinateur :"},
+        {"Label6", {80, 80, 49, 25}, ""},
+        {"Label8", {368, 216, 177, 17}, "Jeu Facile                            Difficile"},
+        {"Label9", {376, 320, 153, 17}, "Réflexion de l'ordinateur"},
+    };
+    for (const auto& expected : labels) {
+        QLabel* l = label(QString::fromLatin1(expected.name));
+        EXPECT_EQ(l->geometry(), expected.geometry) << expected.name;
+        EXPECT_EQ(l->text(), QString::fromUtf8(expected.text)) << expected.name;
+        // Every fixed caption is visible whole.
+        EXPECT_LE(QFontMetrics(l->font()).horizontalAdvance(l->text()), l->width())
+            << expected.name;
+    }
+    EXPECT_EQ(label(QStringLiteral("Label8"))->palette().color(QPalette::WindowText),
+              QColor(0, 0, 255));
+    EXPECT_EQ(label(QStringLiteral("Label9"))->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+
+    QLabel* banner = label(QStringLiteral("Label7"));
+    EXPECT_EQ(banner->geometry(), QRect(8, 104, 113, 25));
+    EXPECT_FALSE(banner->isVisible());
+    EXPECT_TRUE(banner->font().bold());
+    EXPECT_EQ(banner->font().pointSize(), 12);
+    EXPECT_EQ(banner->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+
+    EXPECT_EQ(slider()->geometry(), QRect(368, 232, 169, 25));
+    EXPECT_EQ(slider()->minimum(), 20);
+    EXPECT_EQ(slider()->maximum(), 100);
+    EXPECT_EQ(slider()->orientation(), Qt::Horizontal);
+    EXPECT_EQ(slider()->tickPosition(), QSlider::TicksBelow);
+    EXPECT_EQ(slider()->tickInterval(), 1);
+    EXPECT_EQ(slider()->singleStep(), 1);
+    EXPECT_EQ(slider()->pageStep(), 5);
+
+    EXPECT_EQ(progress()->geometry(), QRect(368, 280, 177, 25));
+    EXPECT_EQ(progress()->value(), 0);
+    EXPECT_EQ(progress()->maximum(), 100 * Form1::kProgressSteps);
+    EXPECT_FALSE(progress()->isTextVisible());
+}
+
+TEST_F(WindowTest, StartsInThePlacingPhaseWithTheFocusOnTheGrid)
+{
+    EXPECT_EQ(window->game().restant(), 10);
+    EXPECT_EQ(window->game().souffle(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), child(QStringLiteral("Picture1")));
+    // Only the grid box and the slider take the focus.
+    int focusable = 0;
+    for (QWidget* w : window->centralWidget()->findChildren<QWidget*>())
+        if (w->focusPolicy() != Qt::NoFocus) {
+            ++focusable;
+            EXPECT_TRUE(w == slider() || w->objectName() == "Picture1")
+                << w->objectName().toStdString();
+        }
+    EXPECT_EQ(focusable, 2);
+}
+
+TEST_F(WindowTest, AClickOnACellPlacesAShip)
+{
+    clickCell(37);
+    EXPECT_EQ(cell(37)->pictureNumber(), 1);
+    EXPECT_EQ(window->game().board().cellState(37), CellState::batjou);
+    EXPECT_EQ(window->game().restant(), 9);
+    // Clicks on a label or on the progress bar do nothing.
+    QTest::mouseClick(label(QStringLiteral("Label4")), Qt::LeftButton);
+    QTest::mouseClick(progress(), Qt::LeftButton);
+    EXPECT_EQ(window->game().restant(), 9);
+}
+
+TEST_F(WindowTest, AnyMouseReleaseOverTheSliderSetsTheBreathButTheKeyboardDoesNot)
+{
+    slider()->setValue(33);
+    EXPECT_EQ(window->game().souffle(), 0);
+    releaseSliderWith(Qt::RightButton); // on the groove's far left, not moving it
+    EXPECT_EQ(window->game().souffle(), 33);
+    EXPECT_EQ(progress()->maximum(), 462) << "46.2 in tenths";
+
+    slider()->setFocus();
+    QTest::keyClick(slider(), Qt::Key_Right);
+    EXPECT_EQ(slider()->value(), 34);
+    EXPECT_EQ(window->game().souffle(), 33);
+    releaseSliderWith(Qt::MiddleButton);
+    EXPECT_EQ(window->game().souffle(), slider()->value());
+
+    // A left click on the groove moves the slider, then sets the breath on release.
+    slider()->setValue(100);
+    releaseSliderWith(Qt::LeftButton);
+    EXPECT_EQ(window->game().souffle(), slider()->value());
+    EXPECT_LT(slider()->value(), 100);
+}
+
+TEST_F(WindowTest, AWholeGamePlayedWithTheMouse)
+{
+    slider()->setValue(100);
+    releaseSliderWith(Qt::RightButton);
+    ASSERT_EQ(window->game().souffle(), 100);
+    placeFleetOnRowA();
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(cell(i)->pictureNumber(), 1);
+    EXPECT_TRUE(boxes.seen.empty());
+
+    QLabel* banner = label(QStringLiteral("Label7"));
+    QString bannerAtPrompt;
+    QRect bannerGeometryAtPrompt;
+    boxes.onBox = [&](const testing::SeenBox& box) {
+        if (box.text != QStringLiteral("Rejouer ?"))
+            return;
+        bannerAtPrompt = banner->isVisible() ? banner->text() : QString();
+        bannerGeometryAtPrompt = banner->geometry();
+    };
+    clickCell(99); // starts the game, and is the first shot
+    ASSERT_GE(boxes.seen.size(), 2u);
+    EXPECT_EQ(boxes.texts().mid(0, 2),
+              (QStringList{QStringLiteral("Vous avez posé vos 10 bateaux"),
+                           QStringLiteral("Maintenant le JEUX commence !")}));
+    EXPECT_EQ(boxes.titles().mid(0, 2), (QStringList{"Torvelle", "Torvelle"}));
+    EXPECT_EQ(boxes.seen[0].buttons, QStringList{"OK"});
+
+    // Shoot every cell in turn until someone wins.
+    for (int i = 10; i < 99 && !boxes.texts().contains(QStringLiteral("Rejouer ?")); ++i) {
+        const int scoreBefore = label(QStringLiteral("Label4"))->text().toInt();
+        const bool hit = window->game().board().cellState(i) == CellState::batordi;
+        clickCell(i);
+        if (hit && !boxes.texts().contains(QStringLiteral("Rejouer ?"))) {
+            EXPECT_EQ(cell(i)->pictureNumber(), 3);
+            EXPECT_EQ(label(QStringLiteral("Label4"))->text().toInt(), scoreBefore + 1);
+        }
+    }
+    ASSERT_TRUE(boxes.texts().contains(QStringLiteral("Rejouer ?")));
+    const testing::SeenBox& prompt = boxes.seen.back();
+    EXPECT_EQ(prompt.title, QStringLiteral("Torvelle !"));
+    QStringList buttons = prompt.buttons;
+    buttons.sort();
+    EXPECT_EQ(buttons, (QStringList{"Non", "Oui"}));
+    EXPECT_TRUE(bannerAtPrompt.endsWith(QStringLiteral("\nGAGNE !")))
+        << bannerAtPrompt.toStdString();
+    // The banner's two lines fit: it grew downwards inside the score frame.
+    EXPECT_GE(bannerGeometryAtPrompt.height(), 2 * banner->fontMetrics().lineSpacing());
+    EXPECT_EQ(bannerGeometryAtPrompt.topLeft(), QPoint(8, 104));
+    EXPECT_LE(bannerGeometryAtPrompt.bottom(), child(QStringLiteral("Frame1"))->height());
+
+    // "Oui": a new game on a clean board, the banner empty but still shown.
+    for (int i = 0; i < 100; ++i)
+        ASSERT_EQ(cell(i)->pictureNumber(), 2) << i;
+    EXPECT_EQ(label(QStringLiteral("Label4"))->text(), QString());
+    EXPECT_EQ(label(QStringLiteral("Label6"))->text(), QString());
+    EXPECT_TRUE(banner->isVisible());
+    EXPECT_EQ(banner->text(), QString());
+    EXPECT_EQ(window->game().restant(), 10);
+    EXPECT_EQ(programEnds, 0);
+}
+
+TEST_F(WindowTest, ShowsTheProgressInTenthsAndAFullBarAboveTheMaximum)
+{
+    window->setProgressMaximum(46.2);
+    window->setProgressValue(27);
+    EXPECT_EQ(progress()->maximum(), 462);
+    EXPECT_EQ(progress()->value(), 270);
+    window->setProgressMaximum(28);
+    window->setProgressValue(100);
+    EXPECT_EQ(progress()->value(), progress()->maximum());
+}
+
+} // namespace
+} // namespace torvelle
