@@ -2,7 +2,10 @@
 #include "window_look.h"
 
 #include <QGuiApplication>
+#include <QPainter>
+#include <QPixmap>
 #include <QScreen>
+#include <QSvgRenderer>
 #include <QWidget>
 
 namespace torvelle {
@@ -50,8 +53,24 @@ QPalette textPalette(QPalette palette, const QColor& colour)
 
 QIcon gameIcon(WindowIcon which)
 {
-    return QIcon(which == WindowIcon::France ? QStringLiteral(":/icons/france.svg")
-                                             : QStringLiteral(":/icons/binoculars.svg"));
+    // Rendered here rather than through Qt's SVG icon plug-in, which would be
+    // loaded at start-up for these two icons alone.
+    QSvgRenderer renderer(which == WindowIcon::France ? QStringLiteral(":/icons/france.svg")
+                                                      : QStringLiteral(":/icons/binoculars.svg"));
+    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
+    QIcon icon;
+    for (int size : {16, 32}) {
+        const int pixels = qRound(size * ratio);
+        QPixmap pixmap(pixels, pixels);
+        pixmap.fill(Qt::transparent);
+        {
+            QPainter painter(&pixmap);
+            renderer.render(&painter, QRectF(0, 0, pixels, pixels));
+        }
+        pixmap.setDevicePixelRatio(ratio);
+        icon.addPixmap(pixmap);
+    }
+    return icon;
 }
 
 void applyFixedDialogFrame(QWidget* window)
