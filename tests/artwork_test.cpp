@@ -12,8 +12,11 @@ using testing::WindowTest;
 
 QColor colourAt(const QImage& board, int cell, int x, int y)
 {
-    // Cells start inside the grid box's 2-pixel border.
-    return board.pixelColor(2 + 32 * (cell % 10) + x, 2 + 32 * (cell / 10) + y);
+    // Cells start inside the grid box's 2-pixel border; the grab may be of a
+    // high-density screen, so the logical pixel's centre is looked up.
+    const qreal ratio = board.devicePixelRatio();
+    const auto device = [ratio](int logical) { return static_cast<int>((logical + 0.5) * ratio); };
+    return board.pixelColor(device(2 + 32 * (cell % 10) + x), device(2 + 32 * (cell / 10) + y));
 }
 
 bool near(const QColor& a, const QColor& b, int tolerance = 8)

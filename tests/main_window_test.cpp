@@ -1,6 +1,7 @@
 // main_window_test.cpp: the real window, built, clicked and played offscreen.
 #include <QFontMetrics>
 
+#include "tenths_progress_bar.h"
 #include "ui_texts.h"
 #include "window_fixture.h"
 
@@ -105,7 +106,7 @@ TEST_F(WindowTest, PlacesTheScoreFrameSliderAndProgressWhereTheyBelong)
 
     EXPECT_EQ(progress()->geometry(), QRect(368, 280, 177, 25));
     EXPECT_EQ(progress()->value(), 0);
-    EXPECT_EQ(progress()->maximum(), 100 * Form1::kProgressSteps);
+    EXPECT_EQ(progress()->maximum(), 100 * TenthsProgressBar::kStepsPerUnit);
     EXPECT_FALSE(progress()->isTextVisible());
 }
 

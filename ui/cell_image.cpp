@@ -1,6 +1,7 @@
 // cell_image.cpp: a cell paints its shared picture and reports a click as press and release on it.
 #include "cell_image.h"
 
+#include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -23,6 +24,10 @@ void CellImage::setPictureNumber(int number)
         return;
     picture_ = number;
     update();
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void CellImage::paintEvent(QPaintEvent*)
@@ -42,7 +47,7 @@ void CellImage::mouseReleaseEvent(QMouseEvent* event)
                        rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click)
-        emit clicked(index_);
+        this->click();
 }
 
 } // namespace torvelle

@@ -2,7 +2,7 @@
 // events.
 #include "main_window.h"
 
-#include <cmath>
+#include <algorithm>
 #include <iostream>
 
 #include <QApplication>
@@ -12,14 +12,15 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
-#include <QProgressBar>
 #include <QScreen>
 
 #include "about_dialog.h"
+#include "accessibility.h"
 #include "breath_slider.h"
 #include "cell_image.h"
 #include "farewell_files.h"
 #include "message_box.h"
+#include "tenths_progress_bar.h"
 #include "ui_texts.h"
 #include "window_look.h"
 
@@ -34,6 +35,7 @@ constexpr int kLabelFontPoints = 12;
 
 Form1::Form1() : game_(*this)
 {
+    installAccessibility();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(displayText(ui_texts::kMainCaption));
     setWindowIcon(gameIcon(WindowIcon::France));
@@ -93,6 +95,7 @@ void Form1::buildControls()
     picture1_->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     picture1_->setFocusPolicy(Qt::StrongFocus);
     picture1_->installEventFilter(this);
+    picture1_->setAccessibleName(displayText(ui_texts::kGridName));
     // The cells live inside the border, which clips the last row and column to 28 pixels.
     auto* inner = new QWidget(picture1_);
     inner->setObjectName(QStringLiteral("Picture1Inner"));
@@ -123,9 +126,12 @@ void Form1::buildControls()
     frame1_->setFocusPolicy(Qt::NoFocus);
     makeLabel(frame1_, "Label3", QRect(8, 32, 49, 17), ui_texts::kPlayerCaption);
     label4_ = makeLabel(frame1_, "Label4", QRect(72, 32, 49, 17), "");
+    label4_->setAccessibleDescription(displayText(ui_texts::kPlayerScoreRole));
     makeLabel(frame1_, "Label5", QRect(8, 80, 65, 17), ui_texts::kComputerCaption);
     label6_ = makeLabel(frame1_, "Label6", QRect(80, 80, 49, 25), "");
+    label6_->setAccessibleDescription(displayText(ui_texts::kComputerScoreRole));
     label7_ = makeLabel(frame1_, "Label7", QRect(8, 104, 113, 25), ui_texts::kBannerAtDesign);
+    label7_->setAccessibleDescription(displayText(ui_texts::kBannerRole));
     label7_->setFont(bannerFont());
     label7_->setPalette(textPalette(label7_->palette(), QColor(255, 0, 0)));
     label7_->hide();
@@ -135,14 +141,13 @@ void Form1::buildControls()
 
     slider1_ = new BreathSlider(client_);
     slider1_->setGeometry(368, 232, 169, 25);
+    slider1_->setAccessibleName(displayText(ui_texts::kSliderName));
     connect(slider1_, &BreathSlider::mouseReleased, this, [this] { game_.Slider1_MouseUp(); });
 
-    progre_ = new QProgressBar(client_);
+    progre_ = new TenthsProgressBar(client_);
     progre_->setObjectName(QStringLiteral("Progre"));
     progre_->setGeometry(368, 280, 177, 25);
-    progre_->setTextVisible(false);
-    progre_->setFocusPolicy(Qt::NoFocus);
-    showProgress();
+    progre_->setAccessibleName(displayText(ui_texts::kProgressCaption));
 
     QLabel* label9 =
         makeLabel(client_, "Label9", QRect(376, 320, 153, 17), ui_texts::kProgressCaption);
@@ -234,24 +239,14 @@ void Form1::setBannerText(const std::string& text)
     label7_->resize(label7_->width(), std::clamp(needed, 25, std::max(25, room)));
 }
 
-void Form1::showProgress()
-{
-    const auto steps = [](double v) { return static_cast<int>(std::lround(v * kProgressSteps)); };
-    progre_->setMaximum(steps(progressMaximum_));
-    // A count above a newly lowered maximum shows as a full bar until the next turn.
-    progre_->setValue(std::min(steps(progressValue_), progre_->maximum()));
-}
-
 void Form1::setProgressMaximum(double maximum)
 {
-    progressMaximum_ = maximum;
-    showProgress();
+    progre_->setRealMaximum(maximum);
 }
 
 void Form1::setProgressValue(double value)
 {
-    progressValue_ = value;
-    showProgress();
+    progre_->setRealValue(value);
 }
 
 int Form1::sliderValue()

@@ -15,12 +15,12 @@
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QProgressBar;
 
 namespace torvelle {
 
 class BreathSlider;
 class CellImage;
+class TenthsProgressBar;
 
 // Builds the controls and routes their events to the game; holds no rule of its own.
 class Form1 : public QMainWindow, public GameView {
@@ -28,8 +28,6 @@ class Form1 : public QMainWindow, public GameView {
 public:
     static constexpr int kClientWidth = 551;
     static constexpr int kClientHeight = 372;
-    // The progress bar counts in tenths, so that a maximum of 46.2 is shown as such.
-    static constexpr int kProgressSteps = 10;
 
     Form1();
     ~Form1() override;
@@ -74,7 +72,6 @@ private:
     void buildMenus();
     void creegrille();
     void Form_QueryUnload();
-    void showProgress();
     QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry, std::string_view text);
 
     ImageList imageList_;
@@ -89,9 +86,7 @@ private:
     QLabel* label6_ = nullptr;
     QLabel* label7_ = nullptr;
     BreathSlider* slider1_ = nullptr;
-    QProgressBar* progre_ = nullptr;
-    double progressMaximum_ = 100.0;
-    double progressValue_ = 0.0;
+    TenthsProgressBar* progre_ = nullptr;
     QPointer<Dialog> about_;
 };
 

@@ -68,4 +68,20 @@ inline constexpr std::string_view kPayment = "Si vous jouez souvent à Torvelle,
                                              "\r\n"
                                              "Merci d'avance";
 
+// What assistive technology reads out; a cell is described by the picture it shows,
+// so a hidden computer ship reads as open sea.
+inline constexpr std::string_view kCellSeen[] = {
+    "votre bateau",
+    "mer",
+    "bateau de l'ordinateur touché",
+    "tir de l'ordinateur dans l'eau",
+    "votre tir dans l'eau",
+    "votre bateau touché par l'ordinateur",
+};
+inline constexpr std::string_view kGridName = "Grille de jeu";
+inline constexpr std::string_view kPlayerScoreRole = "Score du joueur";
+inline constexpr std::string_view kComputerScoreRole = "Score de l'ordinateur";
+inline constexpr std::string_view kBannerRole = "Annonce du vainqueur";
+inline constexpr std::string_view kSliderName = "Difficulté";
+
 } // namespace torvelle::ui_texts

@@ -54,20 +54,18 @@ QPalette textPalette(QPalette palette, const QColor& colour)
 QIcon gameIcon(WindowIcon which)
 {
     // Rendered here rather than through Qt's SVG icon plug-in, which would be
-    // loaded at start-up for these two icons alone.
+    // loaded at start-up for these two icons alone. The larger sizes serve
+    // high-density screens.
     QSvgRenderer renderer(which == WindowIcon::France ? QStringLiteral(":/icons/france.svg")
                                                       : QStringLiteral(":/icons/binoculars.svg"));
-    const qreal ratio = qGuiApp ? qGuiApp->devicePixelRatio() : 1.0;
     QIcon icon;
-    for (int size : {16, 32}) {
-        const int pixels = qRound(size * ratio);
-        QPixmap pixmap(pixels, pixels);
+    for (int size : {16, 24, 32, 48, 64}) {
+        QPixmap pixmap(size, size);
         pixmap.fill(Qt::transparent);
         {
             QPainter painter(&pixmap);
-            renderer.render(&painter, QRectF(0, 0, pixels, pixels));
+            renderer.render(&painter, QRectF(0, 0, size, size));
         }
-        pixmap.setDevicePixelRatio(ratio);
         icon.addPixmap(pixmap);
     }
     return icon;

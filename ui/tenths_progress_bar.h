@@ -1,0 +1,29 @@
+// tenths_progress_bar.h: the computer's progress bar, whose maximum and value are real numbers.
+#pragma once
+
+#include <QProgressBar>
+
+namespace torvelle {
+
+// QProgressBar counts in whole steps; this one counts in tenths so that a
+// maximum of 46.2 is shown as it is, and keeps the real numbers for screen readers.
+class TenthsProgressBar : public QProgressBar {
+    Q_OBJECT
+public:
+    static constexpr int kStepsPerUnit = 10;
+
+    explicit TenthsProgressBar(QWidget* parent);
+
+    double realMaximum() const { return maximum_; }
+    double realValue() const { return value_; }
+    void setRealMaximum(double maximum);
+    void setRealValue(double value);
+
+private:
+    void refresh();
+
+    double maximum_ = 100.0;
+    double value_ = 0.0;
+};
+
+} // namespace torvelle
