@@ -11,7 +11,8 @@ TORVELLE_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
     qt6-qpa-plugins
     fonts-liberation2 fonts-dejavu-core
-    xvfb xauth
+    xvfb xauth x11-utils
+    desktop-file-utils appstream dpkg-dev file
 )
 
 torvelle_install_missing() {

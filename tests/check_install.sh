@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# check_install.sh: installs the build into a scratch prefix and checks that every file a
+# desktop needs is where it looks for it, and that the icons are real PNGs of their size.
+set -euo pipefail
+build=$1
+prefix=$(mktemp -d)
+trap 'rm -rf "$prefix"' EXIT
+cmake --install "$build" --prefix "$prefix" >/dev/null
+
+id=org.example.Torvelle
+expect=(
+    bin/torvelle
+    share/applications/$id.desktop
+    share/metainfo/$id.metainfo.xml
+    share/icons/hicolor/scalable/apps/$id.svg
+)
+for size in 16 22 24 32 48 64 128 256; do
+    expect+=("share/icons/hicolor/${size}x${size}/apps/$id.png")
+done
+status=0
+for file in "${expect[@]}"; do
+    if [ ! -s "$prefix/$file" ]; then
+        echo "missing: $file"
+        status=1
+    fi
+done
+[ -x "$prefix/bin/torvelle" ] || { echo "not executable: bin/torvelle"; status=1; }
+for size in 16 256; do
+    png="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
+    [ -s "$png" ] || continue
+    # Width and height sit at bytes 16 to 23 of a PNG's header.
+    read -r width height < <(od -An -tu1 -j16 -N8 "$png" |
+        awk '{print $1*16777216+$2*65536+$3*256+$4, $5*16777216+$6*65536+$7*256+$8}')
+    if [ "$width" != "$size" ] || [ "$height" != "$size" ]; then
+        echo "icon ${size}x${size} is ${width}x${height}"
+        status=1
+    fi
+done
+grep -q '^Icon=org.example.Torvelle$' "$prefix/share/applications/$id.desktop" || status=1
+[ $status -eq 0 ] && echo "install layout: all ${#expect[@]} files in place"
+exit $status
