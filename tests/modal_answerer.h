@@ -28,11 +28,15 @@ public:
     std::deque<QString> answers;
     std::function<void(const SeenBox&)> onBox;
 
-    ModalAnswerer()
+    ModalAnswerer() { qApp->installEventFilter(this); }
+    ~ModalAnswerer() override { qApp->removeEventFilter(this); }
+
+    // A message box being shown is answered as soon as its own event loop runs.
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        timer_.setInterval(1);
-        connect(&timer_, &QTimer::timeout, this, &ModalAnswerer::answerOpenBox);
-        timer_.start();
+        if (event->type() == QEvent::Show && qobject_cast<QMessageBox*>(watched))
+            QTimer::singleShot(0, this, &ModalAnswerer::answerOpenBox);
+        return false;
     }
 
     QStringList titles() const
@@ -76,8 +80,6 @@ private:
             }
         box->done(0);
     }
-
-    QTimer timer_;
 };
 
 } // namespace torvelle::testing

@@ -2,6 +2,7 @@
 #include "about_dialog.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 
 #include "message_box.h"
@@ -38,8 +39,6 @@ Dialog::Dialog(QWidget* parent) : QWidget(parent)
     setWindowIcon(gameIcon(WindowIcon::Binoculars));
     applyFixedDialogFrame(this);
     setFont(layoutFont());
-    setPalette(backgroundPalette(palette(), kAboutBackground));
-    setAutoFillBackground(true);
     setFixedSize(kClientWidth, kClientHeight);
 
     QLabel* label1 = makeLabel("Label1", QPoint(64, 0), ui_texts::kAboutName);
@@ -89,6 +88,14 @@ void Dialog::Form_Load()
     label2_->setText(
         displayText(versionText(version::kMajor, version::kMinor, version::kRevision)));
     fitToText(label2_);
+}
+
+void Dialog::paintEvent(QPaintEvent*)
+{
+    // Painted rather than set in the palette: a palette of its own would give each
+    // new dialog's buttons new entries in the style's pixmap cache.
+    QPainter painter(this);
+    painter.fillRect(rect(), kAboutBackground);
 }
 
 void Dialog::OKButton_Click()

@@ -25,6 +25,9 @@ public:
     void OKButton_Click();
     void Command1_Click();
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void Form_Load();
     QLabel* makeLabel(const char* name, QPoint topLeft, std::string_view text);
