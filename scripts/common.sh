@@ -13,6 +13,7 @@ TORVELLE_PACKAGES=(
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth x11-utils
     desktop-file-utils appstream dpkg-dev file
+    clang-format clang-tidy
 )
 
 torvelle_install_missing() {

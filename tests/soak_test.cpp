@@ -44,7 +44,8 @@ protected:
     {
         const Game& game = window->game();
         for (int i = 0; i < Board::kCellCount; ++i)
-            ASSERT_EQ(cells[i]->pictureNumber(), static_cast<int>(game.board().picture(i))) << "cell " << i;
+            ASSERT_EQ(cells[i]->pictureNumber(), static_cast<int>(game.board().picture(i)))
+                << "cell " << i;
         ASSERT_EQ(label4->text().toStdString(), game.playerScoreText());
         ASSERT_EQ(label6->text().toStdString(), game.computerScoreText());
         ASSERT_EQ(label7->isVisible(), game.bannerVisible());
@@ -132,7 +133,8 @@ TEST_F(Soak, TwentyThousandRandomActionsKeepTheWindowTrueToTheGame)
     EXPECT_EQ(programEnds, 0);
     ASSERT_GT(games, kWarmUpGames * 3) << "too few games ended to judge the memory";
     ASSERT_GT(heapAfterWarmUp, 0u);
-    const auto growth = static_cast<long long>(heapAtLastGame) - static_cast<long long>(heapAfterWarmUp);
+    const auto growth =
+        static_cast<long long>(heapAtLastGame) - static_cast<long long>(heapAfterWarmUp);
     std::printf("soak: %d events, %d games, live heap %zu bytes after %d games, %zu at the last "
                 "(growth %lld bytes)\n",
                 kEvents, games, heapAfterWarmUp, kWarmUpGames, heapAtLastGame, growth);

@@ -90,7 +90,7 @@ void Dialog::Form_Load()
     fitToText(label2_);
 }
 
-void Dialog::paintEvent(QPaintEvent*)
+void Dialog::paintEvent(QPaintEvent* /*event*/)
 {
     // Painted rather than set in the palette: a palette of its own would give each
     // new dialog's buttons new entries in the style's pixmap cache.

@@ -58,7 +58,7 @@ public:
     QVariant maximumValue() const override { return bar()->realMaximum(); }
     QVariant minimumValue() const override { return 0.0; }
     QVariant minimumStepSize() const override { return 0.1; }
-    void setCurrentValue(const QVariant&) override {} // shown, never set by the player
+    void setCurrentValue(const QVariant& /*value*/) override {} // shown, never set by the player
 
 private:
     const TenthsProgressBar* bar() const { return static_cast<const TenthsProgressBar*>(widget()); }

@@ -30,7 +30,7 @@ void CellImage::setPictureNumber(int number)
     }
 }
 
-void CellImage::paintEvent(QPaintEvent*)
+void CellImage::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, pictures_.picture(picture_, kSize, devicePixelRatioF()));
