@@ -31,5 +31,18 @@ int main(int argc, char* argv[])
     };
     for (int cell = 0; cell < 100 && !boxes.texts().contains(QStringLiteral("Rejouer ?")); ++cell)
         window.game().Image1_Click(cell);
+
+    // The About dialog, and the help and payment messages as the player reads them.
+    window.menuapropos_Click();
+    QApplication::processEvents();
+    saved = window.aboutDialog()->grab().save(folder + QStringLiteral("/about.png")) && saved;
+    boxes.onBox = [&](const torvelle::testing::SeenBox& box) {
+        const QString name = box.title == QStringLiteral("Torvelle") ? QStringLiteral("help")
+                                                                     : QStringLiteral("payment");
+        QApplication::processEvents();
+        saved = QApplication::activeModalWidget()->grab().save(folder + "/" + name + ".png") && saved;
+    };
+    window.menuaide_Click();
+    window.aboutDialog()->Command1_Click();
     return saved ? 0 : 1;
 }

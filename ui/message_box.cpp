@@ -2,6 +2,7 @@
 #include "message_box.h"
 
 #include <QAbstractButton>
+#include <QIcon>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -28,6 +29,7 @@ MessageAnswer showMessageBox(QWidget* parent, std::string_view prompt, std::stri
     if (buttons == MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.button(QMessageBox::Ok)->setText(displayText(ui_texts::kOk));
+        box.button(QMessageBox::Ok)->setIcon(QIcon()); // a plain "OK", as every button here
         box.exec();
         return MessageAnswer::Ok;
     }
