@@ -40,7 +40,8 @@ int main(int argc, char* argv[])
         const QString name = box.title == QStringLiteral("Torvelle") ? QStringLiteral("help")
                                                                      : QStringLiteral("payment");
         QApplication::processEvents();
-        saved = QApplication::activeModalWidget()->grab().save(folder + "/" + name + ".png") && saved;
+        saved =
+            QApplication::activeModalWidget()->grab().save(folder + "/" + name + ".png") && saved;
     };
     window.menuaide_Click();
     window.aboutDialog()->Command1_Click();

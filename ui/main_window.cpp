@@ -52,10 +52,11 @@ Form1::~Form1()
     delete about_;
 }
 
-QLabel* Form1::makeLabel(QWidget* parent, const char* name, QRect geometry, std::string_view text)
+QLabel* Form1::makeLabel(QWidget* parent, const QString& name, QRect geometry,
+                         std::string_view text)
 {
     auto* label = new QLabel(displayText(text), parent);
-    label->setObjectName(QString::fromLatin1(name));
+    label->setObjectName(name);
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
@@ -108,13 +109,13 @@ void Form1::buildControls()
     }
 
     for (int r = 0; r < Board::kRows; ++r) {
-        rowLabels_[r] = makeLabel(client_, "", QRect(8, 40 + 32 * r, 25, 17), "");
-        rowLabels_[r]->setObjectName(QStringLiteral("Label1(%1)").arg(r));
+        rowLabels_[r] = makeLabel(client_, QStringLiteral("Label1(%1)").arg(r),
+                                  QRect(8, 40 + 32 * r, 25, 17), "");
         rowLabels_[r]->hide();
     }
     for (int c = 0; c < Board::kColumns; ++c) {
-        columnLabels_[c] = makeLabel(client_, "", QRect(48 + 32 * c, 8, 25, 17), "");
-        columnLabels_[c]->setObjectName(QStringLiteral("Label2(%1)").arg(c));
+        columnLabels_[c] = makeLabel(client_, QStringLiteral("Label2(%1)").arg(c),
+                                     QRect(48 + 32 * c, 8, 25, 17), "");
         columnLabels_[c]->hide();
     }
 
@@ -124,19 +125,21 @@ void Form1::buildControls()
     frame1_->setAutoFillBackground(true);
     frame1_->setBackgroundRole(QPalette::Button);
     frame1_->setFocusPolicy(Qt::NoFocus);
-    makeLabel(frame1_, "Label3", QRect(8, 32, 49, 17), ui_texts::kPlayerCaption);
-    label4_ = makeLabel(frame1_, "Label4", QRect(72, 32, 49, 17), "");
+    makeLabel(frame1_, QStringLiteral("Label3"), QRect(8, 32, 49, 17), ui_texts::kPlayerCaption);
+    label4_ = makeLabel(frame1_, QStringLiteral("Label4"), QRect(72, 32, 49, 17), "");
     label4_->setAccessibleDescription(displayText(ui_texts::kPlayerScoreRole));
-    makeLabel(frame1_, "Label5", QRect(8, 80, 65, 17), ui_texts::kComputerCaption);
-    label6_ = makeLabel(frame1_, "Label6", QRect(80, 80, 49, 25), "");
+    makeLabel(frame1_, QStringLiteral("Label5"), QRect(8, 80, 65, 17), ui_texts::kComputerCaption);
+    label6_ = makeLabel(frame1_, QStringLiteral("Label6"), QRect(80, 80, 49, 25), "");
     label6_->setAccessibleDescription(displayText(ui_texts::kComputerScoreRole));
-    label7_ = makeLabel(frame1_, "Label7", QRect(8, 104, 113, 25), ui_texts::kBannerAtDesign);
+    label7_ = makeLabel(frame1_, QStringLiteral("Label7"), QRect(8, 104, 113, 25),
+                        ui_texts::kBannerAtDesign);
     label7_->setAccessibleDescription(displayText(ui_texts::kBannerRole));
     label7_->setFont(bannerFont());
     label7_->setPalette(textPalette(label7_->palette(), QColor(255, 0, 0)));
     label7_->hide();
 
-    QLabel* label8 = makeLabel(client_, "Label8", QRect(368, 216, 177, 17), ui_texts::kSliderEnds);
+    QLabel* label8 = makeLabel(client_, QStringLiteral("Label8"), QRect(368, 216, 177, 17),
+                               ui_texts::kSliderEnds);
     label8->setPalette(textPalette(label8->palette(), QColor(0, 0, 255)));
 
     slider1_ = new BreathSlider(client_);
@@ -149,8 +152,8 @@ void Form1::buildControls()
     progre_->setGeometry(368, 280, 177, 25);
     progre_->setAccessibleName(displayText(ui_texts::kProgressCaption));
 
-    QLabel* label9 =
-        makeLabel(client_, "Label9", QRect(376, 320, 153, 17), ui_texts::kProgressCaption);
+    QLabel* label9 = makeLabel(client_, QStringLiteral("Label9"), QRect(376, 320, 153, 17),
+                               ui_texts::kProgressCaption);
     label9->setPalette(textPalette(label9->palette(), QColor(0, 0, 255)));
     label9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label9->setAutoFillBackground(false);

@@ -72,7 +72,7 @@ private:
     void buildMenus();
     void creegrille();
     void Form_QueryUnload();
-    QLabel* makeLabel(QWidget* parent, const char* name, QRect geometry, std::string_view text);
+    QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, std::string_view text);
 
     ImageList imageList_;
     Game game_;
