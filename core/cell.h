@@ -18,8 +18,6 @@ enum class Picture : int {
     ComputerHitPlayerShip = 6,
 };
 
-inline constexpr int kPictureCount = 6;
-
 constexpr std::string_view tagText(CellState state)
 {
     switch (state) {

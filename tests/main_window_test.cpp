@@ -10,11 +10,6 @@ namespace {
 
 using testing::WindowTest;
 
-QRect inFrame(const QWidget* w)
-{
-    return w->geometry();
-}
-
 TEST_F(WindowTest, LoadsAWindowOfTheGivenSizeCaptionAndFrame)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Le jeux de Torvelle !"));
@@ -63,7 +58,7 @@ TEST_F(WindowTest, LabelsTheRowsAToJAndTheColumnsOneToTen)
 TEST_F(WindowTest, PlacesTheScoreFrameSliderAndProgressWhereTheyBelong)
 {
     EXPECT_EQ(child<QGroupBox>(QStringLiteral("Frame1"))->title(), QStringLiteral("SCORES :"));
-    EXPECT_EQ(inFrame(child(QStringLiteral("Frame1"))), QRect(384, 32, 145, 145));
+    EXPECT_EQ(child(QStringLiteral("Frame1"))->geometry(), QRect(384, 32, 145, 145));
     const struct {
         const char* name;
         QRect geometry;

@@ -16,12 +16,6 @@ namespace {
 
 constexpr qreal kNamePoints = 21.75;
 
-// Labels that size themselves to their text and keep their top-left corner.
-void fitToText(QLabel* label)
-{
-    label->adjustSize();
-}
-
 } // namespace
 
 std::string Dialog::versionText(int major, int minor, int revision)
@@ -44,7 +38,7 @@ Dialog::Dialog(QWidget* parent) : QWidget(parent)
     QLabel* label1 = makeLabel("Label1", QPoint(64, 0), ui_texts::kAboutName);
     label1->setFont(titleFont(kNamePoints));
     label1->setPalette(textPalette(label1->palette(), QColor(0, 255, 0)));
-    fitToText(label1);
+    label1->adjustSize();
     label2_ = makeLabel("Label2", QPoint(48, 40), ui_texts::kAboutVersionAtDesign);
     label3_ = makeLabel("Label3", QPoint(48, 80), ui_texts::kAboutNoticeAtDesign);
     label3_->setPalette(textPalette(label3_->palette(), QColor(0, 0, 255)));
@@ -77,17 +71,17 @@ QLabel* Dialog::makeLabel(const char* name, QPoint topLeft, std::string_view tex
     label->setAttribute(Qt::WA_TranslucentBackground);
     label->setAutoFillBackground(false);
     label->move(topLeft);
-    fitToText(label);
+    label->adjustSize(); // fitted to its text, keeping its top-left corner
     return label;
 }
 
 void Dialog::Form_Load()
 {
     label3_->setText(displayText(ui_texts::kAboutNotice));
-    fitToText(label3_);
+    label3_->adjustSize();
     label2_->setText(
         displayText(versionText(version::kMajor, version::kMinor, version::kRevision)));
-    fitToText(label2_);
+    label2_->adjustSize();
 }
 
 void Dialog::paintEvent(QPaintEvent* /*event*/)

@@ -37,7 +37,6 @@ public:
 
     const Game& game() const { return game_; }
     Game& game() { return game_; }
-    const ImageList& imageList() const { return imageList_; }
     Dialog* aboutDialog() const { return about_; }
 
     // What ends the program at once. Tests may watch it; the game ends the event loops.

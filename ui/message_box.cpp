@@ -36,9 +36,7 @@ MessageAnswer showMessageBox(QWidget* parent, std::string_view prompt, std::stri
     // "Non" ends the program, so it must be chosen, never reached by Escape or
     // the close box: with no button in a rejecting role the box has no escape.
     QAbstractButton* yes = box.addButton(displayText(ui_texts::kYes), QMessageBox::YesRole);
-    QAbstractButton* no = box.addButton(displayText(ui_texts::kNo), QMessageBox::AcceptRole);
-    no->setObjectName(QStringLiteral("no"));
-    yes->setObjectName(QStringLiteral("yes"));
+    box.addButton(displayText(ui_texts::kNo), QMessageBox::AcceptRole);
     box.setDefaultButton(static_cast<QPushButton*>(yes));
     box.exec();
     return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
