@@ -105,6 +105,29 @@ TEST_F(WindowTest, PlacesTheScoreFrameSliderAndProgressWhereTheyBelong)
     EXPECT_FALSE(progress()->isTextVisible());
 }
 
+TEST(WindowDirection, StaysLeftToRightUnderAMirroredLanguageOrReverse)
+{
+    QGuiApplication::setLayoutDirection(Qt::RightToLeft); // what -reverse does
+    struct Restore {
+        ~Restore() { QGuiApplication::setLayoutDirection(Qt::LeftToRight); }
+    } restore;
+    Form1 window;
+    window.programEnder = [] {};
+    window.Form_Load();
+    window.menuapropos_Click();
+
+    QMenuBar* bar = window.menuBar();
+    const QList<QAction*> top = bar->actions();
+    ASSERT_EQ(top.size(), 2);
+    EXPECT_LT(bar->actionGeometry(top[0]).x(), bar->actionGeometry(top[1]).x())
+        << "\"&Quitter\" first, on the left";
+    EXPECT_LT(bar->actionGeometry(top[0]).x(), 20);
+    QList<QWidget*> all = window.findChildren<QWidget*>();
+    all << top[1]->menu() << window.aboutDialog();
+    for (QWidget* w : all)
+        EXPECT_EQ(w->layoutDirection(), Qt::LeftToRight) << w->objectName().toStdString();
+}
+
 TEST_F(WindowTest, StartsInThePlacingPhaseWithTheFocusOnTheGrid)
 {
     EXPECT_EQ(window->game().restant(), 10);
@@ -131,6 +154,36 @@ TEST_F(WindowTest, AClickOnACellPlacesAShip)
     QTest::mouseClick(label(QStringLiteral("Label4")), Qt::LeftButton);
     QTest::mouseClick(progress(), Qt::LeftButton);
     EXPECT_EQ(window->game().restant(), 9);
+}
+
+TEST_F(WindowTest, ADoubleClickIsOneClickWhilePlacingAndWhileShooting)
+{
+    slider()->setValue(100); // a computer that never runs out of breath here
+    releaseSliderWith(Qt::RightButton);
+    doubleClickCell(37);
+    EXPECT_EQ(window->game().restant(), 9) << "one ship placed, not two";
+    for (int i = 0; i < 9; ++i)
+        clickCell(i);
+    EXPECT_EQ(window->game().restant(), 0);
+    EXPECT_TRUE(boxes.seen.empty());
+    clickCell(99); // starts the shooting phase, and is the first shot
+
+    int hidden = -1;
+    for (int i = 10; i < 99 && hidden < 0; ++i)
+        if (window->game().board().cellState(i) == CellState::batordi)
+            hidden = i;
+    ASSERT_GE(hidden, 0);
+    const int replies = window->game().board().count(CellState::alo) +
+                        window->game().board().count(CellState::joucoul);
+    doubleClickCell(hidden);
+    EXPECT_EQ(window->game().board().cellState(hidden), CellState::ordicoul)
+        << "a second shot would have turned the hit into water";
+    EXPECT_EQ(cell(hidden)->pictureNumber(), 3);
+    EXPECT_EQ(window->game().board().count(CellState::alo) +
+                  window->game().board().count(CellState::joucoul),
+              replies + 1)
+        << "one reply of the computer";
+    EXPECT_EQ(window->game().restant(), -2);
 }
 
 TEST_F(WindowTest, AnyMouseReleaseOverTheSliderSetsTheBreathButTheKeyboardDoesNot)

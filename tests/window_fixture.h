@@ -41,6 +41,12 @@ protected:
     QProgressBar* progress() const { return child<QProgressBar>(QStringLiteral("Progre")); }
 
     void clickCell(int i) { QTest::mouseClick(cell(i), Qt::LeftButton, {}, QPoint(16, 16)); }
+    // Through the window, as the desktop delivers it: press, release, press, release.
+    void doubleClickCell(int i)
+    {
+        QTest::mouseDClick(window->windowHandle(), Qt::LeftButton, {},
+                           cell(i)->mapTo(window.get(), QPoint(16, 16)));
+    }
     void releaseSliderWith(Qt::MouseButton button)
     {
         QTest::mousePress(slider(), button, {}, QPoint(2, 8));

@@ -1,6 +1,7 @@
 // about_dialog.cpp: the About box and its payment message.
 #include "about_dialog.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
@@ -32,6 +33,7 @@ Dialog::Dialog(QWidget* parent) : QWidget(parent)
     setWindowTitle(displayText(ui_texts::kAboutCaption));
     setWindowIcon(gameIcon(WindowIcon::Binoculars));
     applyFixedDialogFrame(this);
+    setLayoutDirection(Qt::LeftToRight);
     setFont(layoutFont());
     setFixedSize(kClientWidth, kClientHeight);
 
@@ -90,6 +92,18 @@ void Dialog::paintEvent(QPaintEvent* /*event*/)
     // new dialog's buttons new entries in the style's pixmap cache.
     QPainter painter(this);
     painter.fillRect(rect(), kAboutBackground);
+}
+
+void Dialog::keyPressEvent(QKeyEvent* event)
+{
+    // Neither button is the default, yet Enter presses the focused one, as on the desktop.
+    // A button that is not the default leaves Enter to its window: it arrives here.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (auto* button = qobject_cast<QPushButton*>(focusWidget()); enter && button) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void Dialog::OKButton_Click()

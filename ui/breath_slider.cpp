@@ -1,6 +1,8 @@
 // breath_slider.cpp: every mouse press is kept so that its release comes back here.
 #include "breath_slider.h"
 
+#include <utility>
+
 #include <QMouseEvent>
 
 namespace torvelle {
@@ -27,7 +29,16 @@ void BreathSlider::mouseReleaseEvent(QMouseEvent* event)
 {
     QSlider::mouseReleaseEvent(event);
     event->accept();
+    if (std::exchange(releaseEndsDoubleClick_, false))
+        return;
     emit mouseReleased();
+}
+
+void BreathSlider::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // A double-click is one click: no second step along the groove, no second release.
+    releaseEndsDoubleClick_ = true;
+    event->accept();
 }
 
 } // namespace torvelle

@@ -17,6 +17,10 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    bool releaseEndsDoubleClick_ = false;
 };
 
 } // namespace torvelle

@@ -50,4 +50,12 @@ void CellImage::mouseReleaseEvent(QMouseEvent* event)
         this->click();
 }
 
+void CellImage::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    // Qt would treat it as one more press, so a double-click would place two
+    // ships or fire two shots; the release that follows it finds no press.
+    pressed_ = false;
+    event->accept();
+}
+
 } // namespace torvelle

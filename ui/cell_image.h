@@ -27,6 +27,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // The second press of a double-click is not a click of its own.
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     int index_;

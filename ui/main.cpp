@@ -1,11 +1,10 @@
 // main.cpp: starts the game with its window.
-#include <QApplication>
-
+#include "application_start.h"
 #include "main_window.h"
 
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    const auto application = torvelle::startApplication(argc, argv);
     torvelle::Form1 window;
     window.Form_Load();
     return QApplication::exec();

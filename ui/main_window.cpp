@@ -7,7 +7,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -40,7 +39,8 @@ Form1::Form1() : game_(*this)
     setWindowTitle(displayText(ui_texts::kMainCaption));
     setWindowIcon(gameIcon(WindowIcon::France));
     applyFixedDialogFrame(this);
-    setFont(layoutFont());
+    // Fixed left to right whatever the language or -reverse: the slider's easy end stays left.
+    setLayoutDirection(Qt::LeftToRight);
     setPalette(backgroundPalette(palette(), kMainBackground));
     setFocusPolicy(Qt::NoFocus);
     buildMenus();
@@ -75,6 +75,7 @@ void Form1::buildMenus()
 
     QMenu* aide = menuBar()->addMenu(displayText(ui_texts::kMenuHelp));
     aide->setObjectName(QStringLiteral("aide"));
+    aide->setLayoutDirection(Qt::LeftToRight); // a drop-down is a window of its own
     QAction* help = aide->addAction(displayText(ui_texts::kMenuHelpItem));
     help->setObjectName(QStringLiteral("menuaide"));
     connect(help, &QAction::triggered, this, &Form1::menuaide_Click);
@@ -88,6 +89,8 @@ void Form1::buildControls()
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
     client_->setFixedSize(kClientWidth, kClientHeight);
+    // The fixed layout was drawn for Arial's metrics; the menus keep the desktop's font.
+    client_->setFont(layoutFont());
     setCentralWidget(client_);
 
     picture1_ = new QFrame(client_);
@@ -181,7 +184,7 @@ void Form1::creegrille()
         cells_[i]->setPictureNumber(static_cast<int>(game_.board().picture(i)));
         cells_[i]->show();
     }
-    QFont labelFont = font();
+    QFont labelFont = client_->font();
     labelFont.setPointSize(kLabelFontPoints);
     for (int r = 0; r < Board::kRows; ++r) {
         rowLabels_[r]->setFont(labelFont);
@@ -292,7 +295,8 @@ void Form1::Form_QueryUnload()
     showMessageBox(this, ui_texts::kCloseFarewell, ui_texts::kFarewellTitle, MessageButtons::Ok);
     std::vector<std::string> names(std::begin(ui_texts::kFarewellFiles),
                                    std::end(ui_texts::kFarewellFiles));
-    for (const std::string& problem : touchFarewellFiles(QDir::currentPath().toStdString(), names))
+    // "." rather than the directory's path, which is empty once the directory is deleted.
+    for (const std::string& problem : touchFarewellFiles(".", names))
         std::cerr << "torvelle: " << problem << '\n';
 }
 

@@ -26,6 +26,7 @@ MessageAnswer showMessageBox(QWidget* parent, std::string_view prompt, std::stri
     box.setWindowTitle(displayText(title));
     box.setText(displayText(prompt));
     box.setWindowModality(Qt::ApplicationModal);
+    box.setLayoutDirection(Qt::LeftToRight);
     if (buttons == MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.button(QMessageBox::Ok)->setText(displayText(ui_texts::kOk));

@@ -14,7 +14,7 @@ QFont layoutFont()
 {
     QFont font;
     font.setFamilies(
-        {QStringLiteral("Liberation Sans"), QStringLiteral("Arial"), QStringLiteral("Arimo")});
+        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(8);
     return font;
