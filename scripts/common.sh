@@ -12,7 +12,8 @@ TORVELLE_PACKAGES=(
     qt6-qpa-plugins
     fonts-liberation2 fonts-dejavu-core
     xvfb xauth x11-utils
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file man-db
+    debhelper lintian
     clang-format clang-tidy
 )
 

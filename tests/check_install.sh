@@ -9,7 +9,9 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 id=org.example.Torvelle
 expect=(
-    bin/torvelle
+    games/torvelle
+    share/man/man6/torvelle.6
+    share/man/fr/man6/torvelle.6
     share/applications/$id.desktop
     share/metainfo/$id.metainfo.xml
     share/icons/hicolor/scalable/apps/$id.svg
@@ -24,7 +26,12 @@ for file in "${expect[@]}"; do
         status=1
     fi
 done
-[ -x "$prefix/bin/torvelle" ] || { echo "not executable: bin/torvelle"; status=1; }
+[ -x "$prefix/games/torvelle" ] || { echo "not executable: games/torvelle"; status=1; }
+# The manual pages format without a warning from groff.
+for page in share/man/man6/torvelle.6 share/man/fr/man6/torvelle.6; do
+    warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$prefix/$page" 2>&1 >/dev/null)
+    [ -z "$warnings" ] || { echo "$page: $warnings"; status=1; }
+done
 for size in 16 256; do
     png="$prefix/share/icons/hicolor/${size}x${size}/apps/$id.png"
     [ -s "$png" ] || continue
