@@ -9,9 +9,9 @@ TORVELLE_PACKAGES=(
     cmake g++ make pkg-config
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
-    qt6-qpa-plugins
+    qt6-qpa-plugins qt6-wayland qt6-gtk-platformtheme libxcb1-dev
     fonts-liberation2 fonts-dejavu-core
-    xvfb xauth x11-utils
+    xvfb xauth x11-utils xdotool openbox xfwm4 weston
     desktop-file-utils appstream dpkg-dev file man-db
     debhelper lintian
     clang-format clang-tidy

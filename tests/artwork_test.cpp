@@ -1,6 +1,14 @@
-// artwork_test.cpp: the six pictures as the board shows them, sampled in place.
+// artwork_test.cpp: the six pictures as the board shows them, sampled in place, and the
+// contrast of every text under light, dark and high-contrast colour schemes.
+#include <cmath>
+#include <iostream>
+#include <map>
+
 #include <QImage>
 #include <QPixmap>
+#include <QStyle>
+
+#include "about_dialog.h"
 
 #include "image_list.h"
 #include "window_fixture.h"
@@ -98,6 +106,117 @@ TEST(ImageList, TellsTheSixPicturesApart)
                     differing += !near(images[a].pixelColor(x, y), images[b].pixelColor(x, y), 40);
             EXPECT_GT(differing, 20) << "pictures " << a + 1 << " and " << b + 1;
         }
+}
+
+// WCAG 2 contrast ratio of two colours, from their relative luminance.
+double contrast(const QColor& a, const QColor& b)
+{
+    const auto luminance = [](const QColor& c) {
+        const auto linear = [](double v) {
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// The ratio of a text as drawn: its ground is the commonest colour of the area, its
+// ink the pixel that stands out most from that ground.
+double drawnContrast(const QImage& image, const QRect& area)
+{
+    std::map<QRgb, int> counts;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb ground = counts.begin()->first;
+    for (const auto& [colour, count] : counts)
+        if (count > counts[ground])
+            ground = colour;
+    double best = 1;
+    for (const auto& [colour, count] : counts)
+        best = std::max(best, contrast(QColor(colour), QColor(ground)));
+    return best;
+}
+
+QPalette darkScheme()
+{
+    // GTK's Adwaita dark as Qt's GTK platform theme gives it.
+    QPalette p(QColor(240, 240, 240), QColor(50, 50, 50), QColor(75, 75, 75), QColor(33, 33, 33),
+               QColor(38, 38, 38), QColor(240, 240, 240), QColor(75, 75, 75), QColor(36, 36, 36),
+               QColor(50, 50, 50));
+    p.setColor(QPalette::Midlight, QColor(42, 42, 42));
+    return p;
+}
+
+QPalette highContrastScheme()
+{
+    // White on black, as the desktops' high-contrast inverse schemes.
+    QPalette p(Qt::white, Qt::black, Qt::white, Qt::white, Qt::white, Qt::white, Qt::white,
+               Qt::black, Qt::black);
+    p.setColor(QPalette::Midlight, Qt::black);
+    return p;
+}
+
+TEST(Contrast, EveryTextReadsUnderALightADarkAndAHighContrastScheme)
+{
+    const QPalette original = QApplication::palette();
+    const struct {
+        const char* name;
+        QPalette palette;
+    } schemes[] = {{"light", QApplication::style()->standardPalette()},
+                   {"dark", darkScheme()},
+                   {"high contrast", highContrastScheme()}};
+    for (const auto& scheme : schemes) {
+        SCOPED_TRACE(scheme.name);
+        QApplication::setPalette(scheme.palette);
+        Form1 window;
+        window.programEnder = [] {};
+        window.Form_Load();
+        window.setPlayerScoreText("10");
+        window.setComputerScoreText("10");
+        window.showBanner();
+        window.setBannerText("Joueur\r\nGAGNE !");
+        window.menuapropos_Click();
+        const QImage main = window.grab().toImage();
+        const QImage about = window.aboutDialog()->grab().toImage();
+        const auto in = [&window](const char* name) {
+            QWidget* w = window.findChild<QWidget*>(QString::fromLatin1(name));
+            return QRect(w->mapTo(&window, QPoint(0, 0)), w->size());
+        };
+        const auto inAbout = [&window](const char* name) {
+            QWidget* w = window.aboutDialog()->findChild<QWidget*>(QString::fromLatin1(name));
+            return QRect(w->mapTo(window.aboutDialog(), QPoint(0, 0)), w->size());
+        };
+        QMenuBar* bar = window.menuBar();
+        const QRect frameTitle = in("Frame1").adjusted(0, 0, 0, -128);
+
+        // Texts in the desktop's colours, or the classic black on a fixed ground.
+        const std::pair<const char*, QRect> defaultColoured[] = {
+            {"Quitter", bar->actionGeometry(bar->actions()[0])},
+            {"?", bar->actionGeometry(bar->actions()[1])},
+            {"A", in("Label1(0)")},
+            {"10", in("Label2(9)")},
+            {"SCORES :", frameTitle},
+            {"Joueur :", in("Label3")},
+            {"player's score", in("Label4")},
+            {"Ordinateur :", in("Label5")},
+            {"computer's score", in("Label6")},
+        };
+        for (const auto& [text, area] : defaultColoured)
+            EXPECT_GE(drawnContrast(main, area), 4.5) << text;
+        for (const char* name : {"Label2", "OKButton", "Command1"})
+            EXPECT_GE(drawnContrast(about, inAbout(name)), 4.5) << name;
+
+        // The game's fixed colours, kept as they are: their ratios are listed, not judged.
+        std::cout << scheme.name << ": banner " << drawnContrast(main, in("Label7"))
+                  << ", slider ends " << drawnContrast(main, in("Label8")) << ", progress caption "
+                  << drawnContrast(main, in("Label9")) << ", TORVELLE "
+                  << drawnContrast(about, inAbout("Label1")) << ", notice "
+                  << drawnContrast(about, inAbout("Label3")) << '\n';
+        delete window.aboutDialog();
+    }
+    QApplication::setPalette(original);
 }
 
 } // namespace

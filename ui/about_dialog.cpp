@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
+#include <QVBoxLayout>
 
 #include "message_box.h"
 #include "ui_texts.h"
@@ -35,20 +36,30 @@ Dialog::Dialog(QWidget* parent) : QWidget(parent)
     applyFixedDialogFrame(this);
     setLayoutDirection(Qt::LeftToRight);
     setFont(layoutFont());
-    setFixedSize(kClientWidth, kClientHeight);
+    // The controls live in a client area of the dialog's fixed size; the window
+    // fits around it, and around a frame of its own where the game draws one.
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setFixedSize(kClientWidth, kClientHeight);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(client_);
 
     QLabel* label1 = makeLabel("Label1", QPoint(64, 0), ui_texts::kAboutName);
     label1->setFont(titleFont(kNamePoints));
     label1->setPalette(textPalette(label1->palette(), QColor(0, 255, 0)));
     label1->adjustSize();
     label2_ = makeLabel("Label2", QPoint(48, 40), ui_texts::kAboutVersionAtDesign);
+    // The default colour on the fixed grey is the classic black, whatever the scheme.
+    label2_->setPalette(textPalette(label2_->palette(), kClassicText));
     label3_ = makeLabel("Label3", QPoint(48, 80), ui_texts::kAboutNoticeAtDesign);
     label3_->setPalette(textPalette(label3_->palette(), QColor(0, 0, 255)));
 
-    auto* ok = new QPushButton(displayText(ui_texts::kOk), this);
+    auto* ok = new QPushButton(displayText(ui_texts::kOk), client_);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setGeometry(304, 112, 81, 25);
-    auto* pay = new QPushButton(displayText(ui_texts::kPayButton), this);
+    auto* pay = new QPushButton(displayText(ui_texts::kPayButton), client_);
     pay->setObjectName(QStringLiteral("Command1"));
     pay->setGeometry(304, 80, 81, 25);
     for (QPushButton* button : {ok, pay}) {
@@ -67,7 +78,7 @@ Dialog::Dialog(QWidget* parent) : QWidget(parent)
 
 QLabel* Dialog::makeLabel(const char* name, QPoint topLeft, std::string_view text)
 {
-    auto* label = new QLabel(displayText(text), this);
+    auto* label = new QLabel(displayText(text), client_);
     label->setObjectName(QString::fromLatin1(name));
     label->setTextFormat(Qt::PlainText);
     label->setAttribute(Qt::WA_TranslucentBackground);

@@ -33,6 +33,7 @@ private:
     void Form_Load();
     QLabel* makeLabel(const char* name, QPoint topLeft, std::string_view text);
 
+    QWidget* client_ = nullptr;
     QLabel* label2_ = nullptr;
     QLabel* label3_ = nullptr;
 };

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 
@@ -41,7 +42,6 @@ Form1::Form1() : game_(*this)
     applyFixedDialogFrame(this);
     // Fixed left to right whatever the language or -reverse: the slider's easy end stays left.
     setLayoutDirection(Qt::LeftToRight);
-    setPalette(backgroundPalette(palette(), kMainBackground));
     setFocusPolicy(Qt::NoFocus);
     buildMenus();
     buildControls();
@@ -91,6 +91,10 @@ void Form1::buildControls()
     client_->setFixedSize(kClientWidth, kClientHeight);
     // The fixed layout was drawn for Arial's metrics; the menus keep the desktop's font.
     client_->setFont(layoutFont());
+    // The desktop's colour for scroll bars, a light grey in the usual schemes: Midlight
+    // is the role that holds it, and it follows the scheme, dark ones included.
+    client_->setBackgroundRole(QPalette::Midlight);
+    client_->setAutoFillBackground(true);
     setCentralWidget(client_);
 
     picture1_ = new QFrame(client_);
@@ -162,7 +166,8 @@ void Form1::buildControls()
     label9->setAutoFillBackground(false);
 
     setTabOrder(picture1_, slider1_);
-    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    // The window fits its menu bar, its client area and any frame drawn around them.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 void Form1::Form_Load()
@@ -285,6 +290,8 @@ void Form1::menuapropos_Click()
 {
     if (!about_)
         about_ = new Dialog();
+    // Brought to the front even from the iconic state.
+    about_->setWindowState(about_->windowState() & ~Qt::WindowMinimized);
     about_->show();
     about_->raise();
     about_->activateWindow();

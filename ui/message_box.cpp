@@ -1,12 +1,19 @@
 // message_box.cpp: plain-text boxes with no icon, "Oui"/"Non" or "OK".
 #include "message_box.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
+#include <QEvent>
 #include <QIcon>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 
 #include "ui_texts.h"
+#include "wayland_frame.h"
 
 namespace torvelle {
 
@@ -17,10 +24,64 @@ QString displayText(std::string_view text)
     return shown;
 }
 
+namespace {
+
+// Sized as the desktop's own boxes are: the whole title shows in the window
+// manager's title bar, and a line that fits on the screen is not wrapped.
+class GameMessageBox : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    // Qt sizes the box on showing and on every layout request, wrapping the text
+    // beyond half the screen and allowing the title little room; it is widened after.
+    void showEvent(QShowEvent* event) override
+    {
+        QMessageBox::showEvent(event);
+        widen();
+    }
+    bool event(QEvent* event) override
+    {
+        const bool handled = QMessageBox::event(event);
+        if (event->type() == QEvent::LayoutRequest)
+            widen();
+        return handled;
+    }
+
+private:
+    void widen()
+    {
+        const auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+        if (!label || !screen())
+            return;
+        const int room = screen()->availableGeometry().width() * 9 / 10;
+        const int around = width() - label->width();
+        int textWidth = 0;
+        for (const QString& line : text().split(QLatin1Char('\n')))
+            textWidth = std::max(textWidth, label->fontMetrics().horizontalAdvance(line) + 2);
+        // A bold title, with the frame's icon and buttons beside it.
+        QFont titleFont = font();
+        titleFont.setBold(true);
+        const int titleWidth = QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + 140;
+        const int wanted = std::min(std::max({width(), textWidth + around, titleWidth}), room);
+        if (wanted <= width())
+            return;
+        const int height = layout()->hasHeightForWidth() ? layout()->totalHeightForWidth(wanted)
+                                                         : layout()->totalMinimumSize().height();
+        setFixedSize(wanted, height);
+    }
+};
+
+} // namespace
+
 MessageAnswer showMessageBox(QWidget* parent, std::string_view prompt, std::string_view title,
                              MessageButtons buttons)
 {
-    QMessageBox box(parent);
+    GameMessageBox box(parent);
+    // Close box only, as the desktop's own message boxes.
+    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowCloseButtonHint);
+    drawOwnFrameOnWayland(&box);
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
     box.setWindowTitle(displayText(title));

@@ -1,12 +1,18 @@
 // window_look.cpp: fonts, colours, icons and frames of the game's windows.
 #include "window_look.h"
 
+#include <QEvent>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QSvgRenderer>
 #include <QWidget>
+#include <QWindow>
+
+#include "wayland_frame.h"
+#include "x11_taskbar.h"
 
 namespace torvelle {
 
@@ -39,12 +45,6 @@ QFont titleFont(qreal points)
     return font;
 }
 
-QPalette backgroundPalette(QPalette palette, const QColor& colour)
-{
-    palette.setColor(QPalette::Window, colour);
-    return palette;
-}
-
 QPalette textPalette(QPalette palette, const QColor& colour)
 {
     palette.setColor(QPalette::WindowText, colour);
@@ -73,21 +73,60 @@ QIcon gameIcon(WindowIcon which)
 
 void applyFixedDialogFrame(QWidget* window)
 {
-    // A tool window keeps off the taskbar; the hints leave only the close box.
-    window->setWindowFlags(Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    // An ordinary top-level window whose hints leave only the close box; it keeps
+    // off the task bar through the window manager's own state for that.
+    window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint);
-    // Tool windows do not keep the program alive by default; these windows do.
-    window->setAttribute(Qt::WA_QuitOnClose, true);
+    keepOffTaskbarOnX11(window);
+    drawOwnFrameOnWayland(window);
 }
 
-void centreOnScreen(QWidget* window)
+namespace {
+
+void moveFrameToCentre(QWidget* window)
 {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    if (window->layout())
+        window->layout()->activate(); // the window takes its fixed size from its layout
     QRect frame = window->frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());
     window->move(frame.topLeft());
+}
+
+// The frame's size is known only once the window manager has framed the window,
+// which it does before the window is first exposed: then the whole frame is centred.
+class CentreOnceFramed : public QObject {
+public:
+    explicit CentreOnceFramed(QWidget* window) : QObject(window), window_(window)
+    {
+        window->winId(); // the native window, to watch for its first exposure
+        window->windowHandle()->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Expose && window_->isVisible() &&
+            window_->frameGeometry() != window_->geometry()) {
+            watched->removeEventFilter(this);
+            moveFrameToCentre(window_);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
+} // namespace
+
+void centreOnScreen(QWidget* window)
+{
+    moveFrameToCentre(window);
+    if (!window->isVisible())
+        new CentreOnceFramed(window);
 }
 
 } // namespace torvelle

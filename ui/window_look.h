@@ -10,9 +10,9 @@ class QWidget;
 
 namespace torvelle {
 
-// The light grey of the main window and of the About dialog.
-inline const QColor kMainBackground{200, 200, 200};
+// The About dialog's fixed light grey, and the classic default text colour on it.
 inline const QColor kAboutBackground{192, 192, 192};
+inline const QColor kClassicText{0, 0, 0};
 
 enum class WindowIcon { France, Binoculars };
 
@@ -23,7 +23,6 @@ QFont bannerFont();
 // A bold Arial-metric font of the given size.
 QFont titleFont(qreal points);
 
-QPalette backgroundPalette(QPalette palette, const QColor& colour);
 QPalette textPalette(QPalette palette, const QColor& colour);
 QIcon gameIcon(WindowIcon which);
 
