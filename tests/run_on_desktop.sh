@@ -41,7 +41,7 @@ openbox | xfwm4)
     ;;
 weston)
     export XDG_RUNTIME_DIR=$scratch
-    weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 \
+    weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 --debug \
         --socket=torvelle-test --idle-time=0 >"$scratch/weston.log" 2>&1 &
     pids+=($!)
     for _ in $(seq 100); do [ -S "$scratch/torvelle-test" ] && break; sleep 0.1; done

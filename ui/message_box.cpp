@@ -13,7 +13,7 @@
 #include <QScreen>
 
 #include "ui_texts.h"
-#include "wayland_frame.h"
+#include "window_look.h"
 
 namespace torvelle {
 
@@ -78,15 +78,13 @@ MessageAnswer showMessageBox(QWidget* parent, std::string_view prompt, std::stri
                              MessageButtons buttons)
 {
     GameMessageBox box(parent);
-    // Close box only, as the desktop's own message boxes.
-    box.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                       Qt::WindowCloseButtonHint);
-    drawOwnFrameOnWayland(&box);
+    // First: a message box sets its window flags anew when its modality is set.
+    box.setWindowModality(Qt::ApplicationModal);
+    applyFixedDialogFrame(&box); // the close box only, as the desktop's own message boxes
     box.setIcon(QMessageBox::NoIcon);
     box.setTextFormat(Qt::PlainText);
     box.setWindowTitle(displayText(title));
     box.setText(displayText(prompt));
-    box.setWindowModality(Qt::ApplicationModal);
     box.setLayoutDirection(Qt::LeftToRight);
     if (buttons == MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
