@@ -66,6 +66,7 @@ TEST_F(WindowTest, EachPictureShowsItsColoursInPlaceOnTheBoard)
     EXPECT_TRUE(near(colourAt(board, 15, 7, 25), kBlue));
     // 6, the computer's hit: red, yellow, black and green rings on blue.
     EXPECT_TRUE(near(colourAt(board, 16, 16, 16), kRed));
+    EXPECT_TRUE(near(colourAt(board, 16, 26, 12), kYellow)) << "a yellow ray beyond the rings";
     EXPECT_TRUE(near(colourAt(board, 16, 16, 19), kYellow));
     EXPECT_TRUE(near(colourAt(board, 16, 16, 21), kBlack));
     EXPECT_TRUE(near(colourAt(board, 16, 16, 23), QColor(0, 192, 0)));
@@ -90,22 +91,6 @@ TEST(ImageList, RendersEveryPictureOpaqueAtTheScreensResolutionAndKeepsIt)
         }
     EXPECT_TRUE(pictures.picture(0, 32, 1.0).isNull());
     EXPECT_TRUE(pictures.picture(7, 32, 1.0).isNull());
-}
-
-TEST(ImageList, TellsTheSixPicturesApart)
-{
-    ImageList pictures;
-    std::vector<QImage> images;
-    for (int number = 1; number <= 6; ++number)
-        images.push_back(pictures.picture(number, 32, 1.0).toImage());
-    for (int a = 0; a < 6; ++a)
-        for (int b = a + 1; b < 6; ++b) {
-            int differing = 0;
-            for (int y = 0; y < 32; ++y)
-                for (int x = 0; x < 32; ++x)
-                    differing += !near(images[a].pixelColor(x, y), images[b].pixelColor(x, y), 40);
-            EXPECT_GT(differing, 20) << "pictures " << a + 1 << " and " << b + 1;
-        }
 }
 
 // WCAG 2 contrast ratio of two colours, from their relative luminance.

@@ -120,7 +120,19 @@ TEST(Invariants, HoldAfterEveryClickOfThousandsOfRandomGames)
         if (std::find(calls.begin(), calls.end(), "progress 0") != calls.end()) {
             ASSERT_LE(view.progressValue, 13 * game.souffle() / 10 + 1);
         }
-        ASSERT_GE(view.messages.size(), messagesBefore);
+        // The messages of one click, nothing more and in this order.
+        std::vector<std::string> expected;
+        if (starting)
+            expected = {"Vous avez posé vos 10 bateaux", "Maintenant le JEUX commence !"};
+        if (forfeit)
+            expected.emplace_back(
+                " Ordinateur : à bout de souffle par votre très grande aptitude au jeu . FORFAIT");
+        if (over)
+            expected.emplace_back("Rejouer ?");
+        std::vector<std::string> shown;
+        for (std::size_t m = messagesBefore; m < view.messages.size(); ++m)
+            shown.push_back(view.messages[m].prompt);
+        ASSERT_EQ(shown, expected);
     }
     EXPECT_GE(gamesOver, 3000);
     EXPECT_GT(forfeits, 0);

@@ -13,7 +13,10 @@ using testing::WindowTest;
 TEST_F(WindowTest, LoadsAWindowOfTheGivenSizeCaptionAndFrame)
 {
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Le jeux de Torvelle !"));
-    EXPECT_EQ(window->centralWidget()->size(), QSize(551, 372));
+    const int menuHeight = window->menuBar()->height();
+    EXPECT_GT(menuHeight, 10);
+    EXPECT_EQ(window->centralWidget()->geometry(), QRect(0, menuHeight, 551, 372));
+    EXPECT_EQ(window->size(), QSize(551, menuHeight + 372)) << "the whole client area shows";
     EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "not resizable";
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
@@ -142,6 +145,11 @@ TEST_F(WindowTest, StartsInThePlacingPhaseWithTheFocusOnTheGrid)
                 << w->objectName().toStdString();
         }
     EXPECT_EQ(focusable, 2);
+    // Tab goes from the grid to the slider and back.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), slider());
+    QTest::keyClick(slider(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), child(QStringLiteral("Picture1")));
 }
 
 TEST_F(WindowTest, AClickOnACellPlacesAShip)
@@ -221,11 +229,17 @@ TEST_F(WindowTest, AWholeGamePlayedWithTheMouse)
     QLabel* banner = label(QStringLiteral("Label7"));
     QString bannerAtPrompt;
     QRect bannerGeometryAtPrompt;
+    bool replayStillAsked = false;
     boxes.onBox = [&](const testing::SeenBox& box) {
         if (box.text != QStringLiteral("Rejouer ?"))
             return;
         bannerAtPrompt = banner->isVisible() ? banner->text() : QString();
         bannerGeometryAtPrompt = banner->geometry();
+        // "Non" ends the program: neither Escape nor the close box may answer it.
+        QWidget* prompt = QApplication::activeModalWidget();
+        QTest::keyClick(prompt, Qt::Key_Escape);
+        prompt->close();
+        replayStillAsked = prompt->isVisible() && programEnds == 0;
     };
     clickCell(99); // starts the game, and is the first shot
     ASSERT_GE(boxes.seen.size(), 2u);
@@ -240,12 +254,14 @@ TEST_F(WindowTest, AWholeGamePlayedWithTheMouse)
         const int scoreBefore = label(QStringLiteral("Label4"))->text().toInt();
         const bool hit = window->game().board().cellState(i) == CellState::batordi;
         clickCell(i);
+        EXPECT_EQ(window->focusWidget(), window.get()) << "the focus back after a shot";
         if (hit && !boxes.texts().contains(QStringLiteral("Rejouer ?"))) {
             EXPECT_EQ(cell(i)->pictureNumber(), 3);
             EXPECT_EQ(label(QStringLiteral("Label4"))->text().toInt(), scoreBefore + 1);
         }
     }
     ASSERT_TRUE(boxes.texts().contains(QStringLiteral("Rejouer ?")));
+    EXPECT_TRUE(replayStillAsked);
     const testing::SeenBox& prompt = boxes.seen.back();
     EXPECT_EQ(prompt.title, QStringLiteral("Torvelle !"));
     QStringList buttons = prompt.buttons;

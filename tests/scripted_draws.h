@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <random>
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 
@@ -17,10 +18,9 @@ public:
 
     double next() override
     {
-        if (cells.empty()) {
-            ADD_FAILURE() << "the computer drew more cells than the test scripted";
-            return 0.0;
-        }
+        // Thrown, not just reported: a computer hiding its fleet would draw for ever.
+        if (cells.empty())
+            throw std::logic_error("the computer drew more cells than the test scripted");
         const int cell = cells.front();
         cells.pop_front();
         // The middle of the cell's hundredth, so that 100 * r lands on it.
