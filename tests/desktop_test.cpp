@@ -60,6 +60,13 @@ void xdotool(const QStringList& arguments)
     ASSERT_EQ(QProcess::execute(QStringLiteral("xdotool"), arguments), 0) << "xdotool failed";
 }
 
+// Alt+Tab as a person types it: the window manager grabs the keyboard on Alt+Tab
+// and switches on the release of Alt.
+void altTab()
+{
+    xdotool({"keydown", "alt", "sleep", "0.1", "key", "Tab", "sleep", "0.1", "keyup", "alt"});
+}
+
 void clickOnScreen(QWidget* widget, QPoint at)
 {
     const QPoint global = widget->mapToGlobal(at);
@@ -166,14 +173,14 @@ TEST_F(RealDesktop, TheKeyboardAlwaysFindsTheWayBackToTheGame)
     ASSERT_TRUE(cover.waitForStarted());
     ASSERT_TRUE(QTest::qWaitFor([this] { return !window->isActiveWindow(); }, 5000));
     QTest::qWait(300); // the window manager done with the new window
-    xdotool({"keydown", "alt", "key", "Tab", "keyup", "alt"});
+    altTab();
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << "covered, then Alt+Tab";
 
     if (desktop == "openbox") { // the one that offers minimise
         window->showMinimized();
         ASSERT_TRUE(QTest::qWaitFor([this] { return !window->isActiveWindow(); }, 5000));
         QTest::qWait(300); // the window manager done with the new window
-        xdotool({"keydown", "alt", "key", "Tab", "keyup", "alt"});
+        altTab();
         EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << "minimised, then Alt+Tab";
         EXPECT_TRUE(QTest::qWaitFor([this] { return !window->isMinimized(); }, 3000));
     }
