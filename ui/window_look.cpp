@@ -73,8 +73,9 @@ QIcon gameIcon(WindowIcon which)
 
 void applyFixedDialogFrame(QWidget* window)
 {
-    // An ordinary top-level window whose hints leave only the close box; it keeps
-    // off the task bar through the window manager's own state for that.
+    // A dialog window whose hints leave only the close box. It keeps off the task
+    // bar through the window manager's own state for that, where the window manager
+    // still lets the player switch back to it; on Wayland the game draws the frame.
     window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint);
     keepOffTaskbarOnX11(window);
