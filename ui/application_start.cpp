@@ -16,6 +16,7 @@ struct HeldMessage {
     QString text;
 };
 
+// Qt's message handler is a plain function, so what it holds lives here, for the start only.
 std::vector<HeldMessage> heldMessages;
 
 void holdMessage(QtMsgType type, const QMessageLogContext& context, const QString& text)
