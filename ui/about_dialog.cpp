@@ -34,7 +34,6 @@ Dialog::Dialog(QWidget* parent) : QWidget(parent)
     setWindowTitle(displayText(ui_texts::kAboutCaption));
     setWindowIcon(gameIcon(WindowIcon::Binoculars));
     applyFixedDialogFrame(this);
-    setLayoutDirection(Qt::LeftToRight);
     setFont(layoutFont());
     // The controls live in a client area of the dialog's fixed size; the window
     // fits around it, and around a frame of its own where the game draws one.

@@ -40,8 +40,6 @@ Form1::Form1() : game_(*this)
     setWindowTitle(displayText(ui_texts::kMainCaption));
     setWindowIcon(gameIcon(WindowIcon::France));
     applyFixedDialogFrame(this);
-    // Fixed left to right whatever the language or -reverse: the slider's easy end stays left.
-    setLayoutDirection(Qt::LeftToRight);
     setFocusPolicy(Qt::NoFocus);
     buildMenus();
     buildControls();

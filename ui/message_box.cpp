@@ -85,7 +85,6 @@ MessageAnswer showMessageBox(QWidget* parent, std::string_view prompt, std::stri
     box.setTextFormat(Qt::PlainText);
     box.setWindowTitle(displayText(title));
     box.setText(displayText(prompt));
-    box.setLayoutDirection(Qt::LeftToRight);
     if (buttons == MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.button(QMessageBox::Ok)->setText(displayText(ui_texts::kOk));

@@ -78,6 +78,8 @@ void applyFixedDialogFrame(QWidget* window)
     // still lets the player switch back to it; on Wayland the game draws the frame.
     window->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint);
+    // Fixed left to right whatever the language or -reverse: the slider's easy end stays left.
+    window->setLayoutDirection(Qt::LeftToRight);
     keepOffTaskbarOnX11(window);
     drawOwnFrameOnWayland(window);
 }

@@ -26,7 +26,8 @@ QFont titleFont(qreal points);
 QPalette textPalette(QPalette palette, const QColor& colour);
 QIcon gameIcon(WindowIcon which);
 
-// A fixed-size frame with a close box only and no taskbar button of its own.
+// A fixed-size frame with a close box only and no taskbar button of its own, laid out
+// left to right whatever the language.
 void applyFixedDialogFrame(QWidget* window);
 void centreOnScreen(QWidget* window);
 
