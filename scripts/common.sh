@@ -1,26 +1,36 @@
-# common.sh: shared by scripts/run and scripts/test: installs what is missing, then builds.
+# common.sh: shared by the scripts: installs what is missing, then builds.
 # Sourced, not run.
 
 TORVELLE_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 TORVELLE_BUILD=${TORVELLE_BUILD:-$TORVELLE_ROOT/build}
 
-# Everything the game, its tests and its benchmarks need, from Debian 12.
-TORVELLE_PACKAGES=(
+# What building and playing the game needs, from Debian 12.
+TORVELLE_GAME_PACKAGES=(
     cmake g++ make pkg-config
-    libgtest-dev libgmock-dev libbenchmark-dev
-    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev
-    qt6-qpa-plugins qt6-wayland qt6-gtk-platformtheme libxcb1-dev
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev libqt6svg6 libgl-dev libxcb1-dev
+    qt6-qpa-plugins qt6-wayland qt6-gtk-platformtheme
     fonts-liberation2 fonts-dejavu-core
-    xvfb xauth x11-utils xdotool openbox xfwm4 weston
+)
+# What the tests, the benchmarks, the checks and the package add.
+TORVELLE_TEST_PACKAGES=(
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth x11-utils xdotool dbus-daemon libglib2.0-bin procps openbox xfwm4 weston
     desktop-file-utils appstream dpkg-dev file man-db
     debhelper lintian
     clang-format clang-tidy
 )
+# The GNOME and KDE window managers of the real-window tests, without what they only
+# recommend (a whole desktop each).
+TORVELLE_DESKTOP_PACKAGES=(mutter kwin-x11 kwin-wayland)
 
-torvelle_install_missing() {
+# torvelle_install [apt-get option...] -- PACKAGE...: installs those not installed yet.
+torvelle_install() {
+    local options=()
+    while [ "$1" != -- ]; do options+=("$1"); shift; done
+    shift
     local missing=()
     local pkg
-    for pkg in "${TORVELLE_PACKAGES[@]}" "$@"; do
+    for pkg in "$@"; do
         dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" ||
             missing+=("$pkg")
     done
@@ -29,13 +39,26 @@ torvelle_install_missing() {
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
     "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq \
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${options[@]}" \
         "${missing[@]}"
 }
 
+# Only what it takes to build and play.
+torvelle_install_for_playing() {
+    torvelle_install -- "${TORVELLE_GAME_PACKAGES[@]}"
+}
+
+# Everything the tests and checks need, plus any packages named (without their recommends).
+torvelle_install_missing() {
+    torvelle_install -- "${TORVELLE_GAME_PACKAGES[@]}" "${TORVELLE_TEST_PACKAGES[@]}"
+    torvelle_install --no-install-recommends -- "${TORVELLE_DESKTOP_PACKAGES[@]}" "$@"
+}
+
+# Builds the game with its tests and benchmarks; later -D options override.
 torvelle_build() {
     local werror=OFF
     [ -n "${CI:-}" ] && werror=ON
-    cmake -S "$TORVELLE_ROOT" -B "$TORVELLE_BUILD" -DTORVELLE_WERROR=$werror "$@"
+    cmake -S "$TORVELLE_ROOT" -B "$TORVELLE_BUILD" -DTORVELLE_WERROR=$werror \
+        -DTORVELLE_TESTS=ON -DTORVELLE_BENCH=ON "$@"
     cmake --build "$TORVELLE_BUILD" --parallel "$(nproc)"
 }

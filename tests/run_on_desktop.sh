@@ -1,51 +1,110 @@
 #!/usr/bin/env bash
 # run_on_desktop.sh DESKTOP COMMAND...: runs COMMAND inside a real desktop made from
-# Debian's packages, then takes it down. DESKTOP is openbox or xfwm4 (each on its own
-# Xvfb), or weston (headless, with Qt's Wayland platform). TORVELLE_DESKTOP tells the
-# command which one it is on.
+# Debian's packages, then takes it down. DESKTOP is an X11 window manager on its own Xvfb
+# (openbox, xfwm4, mutter as GNOME runs it, kwin as KDE Plasma runs it), or a headless
+# Wayland compositor with Qt's Wayland platform (weston, mutter-wayland, kwin-wayland).
+# TORVELLE_DESKTOP tells the command which one it is on. Each run has a session bus, a
+# display and a runtime folder of its own, so that desktops started side by side never meet.
 set -euo pipefail
 desktop=$1
 shift
+if [ -z "${TORVELLE_DESKTOP_BUS:-}" ]; then
+    # Window managers keep their settings behind the session bus; without one xfwm4 exits.
+    TORVELLE_DESKTOP_BUS=1 exec dbus-run-session -- "$0" "$desktop" "$@"
+fi
+
 scratch=$(mktemp -d)
 pids=()
 cleanup() {
+    local status=$?
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
     wait 2>/dev/null || true
+    if [ $status -ne 0 ] && [ -s "$scratch/desktop.log" ]; then
+        echo "== what $desktop said =="
+        tail -n 40 "$scratch/desktop.log"
+    fi
     rm -rf "$scratch"
+    exit $status
 }
 trap cleanup EXIT
-export TORVELLE_DESKTOP=$desktop
-unset WAYLAND_DISPLAY DISPLAY QT_QPA_PLATFORM
 
-case $desktop in
-openbox | xfwm4)
-    # A display number of our own: the first free one from 50 on.
-    number=50
-    while [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ]; do number=$((number + 1)); done
-    Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >"$scratch/xvfb.log" 2>&1 &
-    pids+=($!)
-    export DISPLAY=":$number"
-    for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-    if [ "$desktop" = openbox ]; then
-        openbox --sm-disable >"$scratch/wm.log" 2>&1 &
-    else
-        HOME=$scratch xfwm4 --compositor=off --sm-client-disable >"$scratch/wm.log" 2>&1 &
-    fi
-    pids+=($!)
-    # The window manager is up once it names itself on the root window.
+# wait_for WHAT COMMAND...: up to ten seconds for COMMAND to succeed; otherwise the run
+# stops here, rather than testing on a half-started desktop.
+wait_for() {
+    local what=$1
+    shift
     for _ in $(seq 100); do
-        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        "$@" 2>/dev/null && return 0
         sleep 0.1
     done
+    echo "run_on_desktop.sh: $what did not come up on $desktop" >&2
+    exit 3
+}
+
+export TORVELLE_DESKTOP=$desktop XDG_RUNTIME_DIR=$scratch HOME=$scratch
+unset WAYLAND_DISPLAY DISPLAY QT_QPA_PLATFORM
+
+start_x_server() {
+    # Xvfb picks a free display itself and writes its number once it accepts connections.
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
+        >"$scratch/xvfb.log" 2>&1 &
+    pids+=($!)
+    wait_for "the X server" grep -q '[0-9]' "$scratch/display"
+    export DISPLAY=":$(tr -dc '0-9' <"$scratch/display")"
     export QT_QPA_PLATFORM=xcb
+    # Programs the bus starts on demand (KDE's shortcut daemon) need the display too.
+    dbus-update-activation-environment DISPLAY XDG_RUNTIME_DIR HOME XDG_CURRENT_DESKTOP
+}
+
+start_wayland() {
+    "$@" >"$scratch/desktop.log" 2>&1 &
+    pids+=($!)
+    wait_for "the compositor's socket" test -S "$scratch/torvelle-test"
+    export WAYLAND_DISPLAY=torvelle-test QT_QPA_PLATFORM=wayland
+}
+
+# The window manager is up once it names itself on the root window (EWMH).
+window_manager_named() {
+    local check
+    check=$(xprop -root _NET_SUPPORTING_WM_CHECK) || return 1
+    [[ $check == *"window id"* ]] || return 1
+    xprop -id "${check##* }" _NET_WM_NAME | grep -q '='
+}
+
+# As the desktop's own session names itself, for the windows' platform theme.
+case $desktop in
+mutter*) export XDG_CURRENT_DESKTOP=GNOME ;;
+kwin*) export XDG_CURRENT_DESKTOP=KDE KWIN_COMPOSE=Q ;;
+*) unset XDG_CURRENT_DESKTOP ;;
+esac
+
+case $desktop in
+openbox | xfwm4 | mutter | kwin)
+    start_x_server
+    case $desktop in
+    openbox) manager=(openbox --sm-disable) ;;
+    xfwm4) manager=(xfwm4 --compositor=off --sm-client-disable) ;;
+    mutter) manager=(mutter --x11 --replace --sm-disable) ;;
+    kwin) manager=(env KWIN_COMPOSE=N kwin_x11 --replace) ;;
+    esac
+    "${manager[@]}" >"$scratch/desktop.log" 2>&1 &
+    pids+=($!)
+    wait_for "the window manager" window_manager_named
     ;;
 weston)
-    export XDG_RUNTIME_DIR=$scratch
-    weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 --debug \
-        --socket=torvelle-test --idle-time=0 >"$scratch/weston.log" 2>&1 &
-    pids+=($!)
-    for _ in $(seq 100); do [ -S "$scratch/torvelle-test" ] && break; sleep 0.1; done
-    export WAYLAND_DISPLAY=torvelle-test QT_QPA_PLATFORM=wayland
+    start_wayland weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 \
+        --debug --socket=torvelle-test --idle-time=0
+    ;;
+mutter-wayland)
+    start_wayland mutter --wayland --headless --virtual-monitor 1024x768 --no-x11 \
+        --wayland-display=torvelle-test
+    ;;
+kwin-wayland)
+    # Debian's binary carries a file capability a container cannot grant; a plain copy runs,
+    # and KWin's own platform plug-in only serves a program of that name.
+    mkdir "$scratch/kwin" && cp /usr/bin/kwin_wayland "$scratch/kwin/"
+    start_wayland "$scratch/kwin/kwin_wayland" --virtual --width 1024 --height 768 \
+        --socket torvelle-test
     ;;
 *)
     echo "run_on_desktop.sh: unknown desktop $desktop" >&2
