@@ -1,6 +1,7 @@
 // accessibility_test.cpp: what a screen reader hears of the window, through Qt's accessibility.
 #include <QAccessible>
 #include <QAccessibleValueInterface>
+#include <QRegularExpression>
 
 #include "window_fixture.h"
 
@@ -27,11 +28,13 @@ QString description(QObject* o)
 
 TEST_F(WindowTest, CellsAreAnnouncedByNameAndByWhatThePlayerSeesThere)
 {
-    EXPECT_EQ(name(cell(0)), QStringLiteral("A1"));
-    EXPECT_EQ(name(cell(9)), QStringLiteral("A10"));
-    EXPECT_EQ(name(cell(10)), QStringLiteral("B1"));
-    EXPECT_EQ(name(cell(99)), QStringLiteral("J10"));
+    EXPECT_EQ(name(cell(0)), QStringLiteral("A1, mer"));
+    EXPECT_EQ(name(cell(9)), QStringLiteral("A10, mer"));
+    EXPECT_EQ(name(cell(10)), QStringLiteral("B1, mer"));
+    EXPECT_EQ(name(cell(99)), QStringLiteral("J10, mer"));
     EXPECT_EQ(accessible(cell(0))->role(), QAccessible::Button);
+    // A group of cells, not a window of its own.
+    EXPECT_EQ(accessible(child(QStringLiteral("Picture1")))->role(), QAccessible::Grouping);
 
     const QString sea = description(cell(50));
     EXPECT_EQ(sea, QStringLiteral("mer"));
@@ -67,7 +70,8 @@ TEST_F(WindowTest, PressingACellThroughAssistiveTechnologyClicksIt)
     ASSERT_NE(actions, nullptr);
     ASSERT_TRUE(actions->actionNames().contains(QAccessibleActionInterface::pressAction()));
     actions->doAction(QAccessibleActionInterface::pressAction());
-    EXPECT_EQ(window->game().board().cellState(42), CellState::batjou);
+    EXPECT_TRUE(QTest::qWaitFor(
+        [this] { return window->game().board().cellState(42) == CellState::batjou; }, 1000));
     EXPECT_EQ(description(cell(42)), QStringLiteral("votre bateau"));
 }
 
@@ -79,6 +83,9 @@ TEST_F(WindowTest, LabelsReadTheirTextAndSayWhatTheyAre)
     EXPECT_EQ(description(label(QStringLiteral("Label6"))),
               QStringLiteral("Score de l'ordinateur"));
     EXPECT_EQ(description(label(QStringLiteral("Label7"))), QStringLiteral("Annonce du vainqueur"));
+    // Empty, a score is named after nothing, never after its group box.
+    for (const char* empty : {"Label4", "Label6"})
+        EXPECT_EQ(name(label(QString::fromLatin1(empty))), QString()) << empty;
     window->setPlayerScoreText("4");
     EXPECT_EQ(name(label(QStringLiteral("Label4"))), QStringLiteral("4"));
 }
@@ -99,6 +106,72 @@ TEST_F(WindowTest, SliderAndProgressExposeTheirValues)
     ASSERT_NE(bar->valueInterface(), nullptr);
     EXPECT_DOUBLE_EQ(bar->valueInterface()->maximumValue().toDouble(), 46.2);
     EXPECT_DOUBLE_EQ(bar->valueInterface()->currentValue().toDouble(), 27.0);
+}
+
+// What a screen reader is told without asking: a notification, each time it appears.
+struct Listener : QObject {
+    std::vector<QString> heard;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        QAccessibleInterface* said = QAccessible::queryAccessibleInterface(watched);
+        if (event->type() == QEvent::Show && said->role() == QAccessible::Notification)
+            heard.push_back(said->text(QAccessible::Name));
+        return false;
+    }
+};
+
+TEST_F(WindowTest, EveryTurnIsToldWithItsCellsAndResultsAndNeverAHiddenShip)
+{
+    Listener listener;
+    for (QWidget* w : window->findChildren<QWidget*>())
+        if (accessible(w)->role() == QAccessible::Notification)
+            w->installEventFilter(&listener);
+    std::vector<QString>& heard = listener.heard;
+    heard.clear();
+    // A cell's name as a whole word: "B1" is not in "B10".
+    const auto names = [](const QString& said, int i) {
+        const QString place = QString::fromStdString(Board::rowLetter(i) + Board::columnNumber(i));
+        return said.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(place)));
+    };
+    // Boxes carry what is still to be told of a click; the board as they opened on it.
+    QString boxSaid;
+    std::array<CellState, 100> board{};
+    const auto look = [&] {
+        for (int c = 0; c < 100; ++c)
+            board[c] = window->game().board().cellState(c);
+    };
+    boxes.onBox = [&](const testing::SeenBox& box) {
+        const QString read = description(QApplication::activeModalWidget());
+        EXPECT_TRUE(read.contains(box.text.simplified())) << "read whole: " << read.toStdString();
+        boxSaid += read;
+        look();
+    };
+    releaseSliderWith(Qt::LeftButton);
+    for (int i = 0; i < 100 && !boxes.texts().contains(QStringLiteral("Rejouer ?")); ++i) {
+        look();
+        const std::array<CellState, 100> before = board;
+        heard.clear();
+        boxSaid.clear();
+        clickCell(i);
+        if (!boxes.texts().contains(QStringLiteral("Rejouer ?"))) // else the board at the end
+            look();
+        const QString said = boxSaid + (heard.empty() ? QString() : heard.back());
+        for (int c = 0; c < 100; ++c) {
+            const QString result = board[c] == CellState::alo ? QStringLiteral("dans l'eau")
+                                                               : QStringLiteral("touché");
+            if (board[c] == CellState::batordi) {
+                EXPECT_FALSE(names(said, c)) << "a hidden ship told: " << said.toStdString();
+            } else if (board[c] != before[c] && i >= 10) { // a shot, the player's or computer's
+                EXPECT_TRUE(names(said, c) && said.contains(result))
+                    << c << ": " << said.toStdString();
+            }
+        }
+        if (i < 10) { // a ship placed, and how many are left to place
+            const QRegularExpression left(QStringLiteral("\\b%1 bateau").arg(9 - i));
+            EXPECT_TRUE(names(said, i) && said.contains(left) == (i < 9)) << said.toStdString();
+        }
+    }
+    EXPECT_TRUE(boxSaid.contains(QStringLiteral("GAGNE"))) << "the winner, with Rejouer ?";
 }
 
 TEST_F(WindowTest, MessageBoxesAreReadAsDialogsWithTheirText)

@@ -11,6 +11,7 @@
 #include "about_dialog.h"
 
 #include "image_list.h"
+#include "readable_text.h"
 #include "window_fixture.h"
 
 namespace torvelle {
@@ -93,22 +94,14 @@ TEST(ImageList, RendersEveryPictureOpaqueAtTheScreensResolutionAndKeepsIt)
     EXPECT_TRUE(pictures.picture(7, 32, 1.0).isNull());
 }
 
-// WCAG 2 contrast ratio of two colours, from their relative luminance.
-double contrast(const QColor& a, const QColor& b)
-{
-    const auto luminance = [](const QColor& c) {
-        const auto linear = [](double v) {
-            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-        };
-        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
-    };
-    const double la = luminance(a), lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
+// A text as drawn: its ground is the commonest colour of the area, its ink the pixel
+// that stands out most from that ground.
+struct DrawnText {
+    QColor ink, ground;
+    double contrast() const { return contrastRatio(ink, ground); }
+};
 
-// The ratio of a text as drawn: its ground is the commonest colour of the area, its
-// ink the pixel that stands out most from that ground.
-double drawnContrast(const QImage& image, const QRect& area)
+DrawnText drawnText(const QImage& image, const QRect& area)
 {
     std::map<QRgb, int> counts;
     for (int y = area.top(); y <= area.bottom(); ++y)
@@ -118,10 +111,11 @@ double drawnContrast(const QImage& image, const QRect& area)
     for (const auto& [colour, count] : counts)
         if (count > counts[ground])
             ground = colour;
-    double best = 1;
+    DrawnText text{QColor(ground), QColor(ground)};
     for (const auto& [colour, count] : counts)
-        best = std::max(best, contrast(QColor(colour), QColor(ground)));
-    return best;
+        if (contrastRatio(QColor(colour), text.ground) > text.contrast())
+            text.ink = QColor(colour);
+    return text;
 }
 
 QPalette darkScheme()
@@ -163,23 +157,33 @@ TEST(Contrast, EveryTextReadsUnderALightADarkAndAHighContrastScheme)
         window.showBanner();
         window.setBannerText("Joueur\r\nGAGNE !");
         window.menuapropos_Click();
-        const QImage main = window.grab().toImage();
-        const QImage about = window.aboutDialog()->grab().toImage();
-        const auto in = [&window](const char* name) {
-            QWidget* w = window.findChild<QWidget*>(QString::fromLatin1(name));
-            return QRect(w->mapTo(&window, QPoint(0, 0)), w->size());
+        // Drawn at twice the size, as on a high-density screen, so that a text's strokes
+        // cover whole pixels in its own colour.
+        const auto drawn = [](QWidget* w) {
+            QImage image(w->size() * 2, QImage::Format_ARGB32_Premultiplied);
+            image.setDevicePixelRatio(2);
+            image.fill(Qt::transparent);
+            w->render(&image);
+            return image;
         };
-        const auto inAbout = [&window](const char* name) {
+        const QImage main = drawn(&window);
+        const QImage about = drawn(window.aboutDialog());
+        const auto at2x = [](const QRect& r) { return QRect(r.topLeft() * 2, r.size() * 2); };
+        const auto in = [&](const char* name) {
+            QWidget* w = window.findChild<QWidget*>(QString::fromLatin1(name));
+            return at2x(QRect(w->mapTo(&window, QPoint(0, 0)), w->size()));
+        };
+        const auto inAbout = [&](const char* name) {
             QWidget* w = window.aboutDialog()->findChild<QWidget*>(QString::fromLatin1(name));
-            return QRect(w->mapTo(window.aboutDialog(), QPoint(0, 0)), w->size());
+            return at2x(QRect(w->mapTo(window.aboutDialog(), QPoint(0, 0)), w->size()));
         };
         QMenuBar* bar = window.menuBar();
-        const QRect frameTitle = in("Frame1").adjusted(0, 0, 0, -128);
+        const QRect frameTitle = in("Frame1").adjusted(0, 0, 0, -256);
 
         // Texts in the desktop's colours, or the classic black on a fixed ground.
         const std::pair<const char*, QRect> defaultColoured[] = {
-            {"Quitter", bar->actionGeometry(bar->actions()[0])},
-            {"?", bar->actionGeometry(bar->actions()[1])},
+            {"Quitter", at2x(bar->actionGeometry(bar->actions()[0]))},
+            {"?", at2x(bar->actionGeometry(bar->actions()[1]))},
             {"A", in("Label1(0)")},
             {"10", in("Label2(9)")},
             {"SCORES :", frameTitle},
@@ -189,16 +193,31 @@ TEST(Contrast, EveryTextReadsUnderALightADarkAndAHighContrastScheme)
             {"computer's score", in("Label6")},
         };
         for (const auto& [text, area] : defaultColoured)
-            EXPECT_GE(drawnContrast(main, area), 4.5) << text;
+            EXPECT_GE(drawnText(main, area).contrast(), 4.5) << text;
         for (const char* name : {"Label2", "OKButton", "Command1"})
-            EXPECT_GE(drawnContrast(about, inAbout(name)), 4.5) << name;
+            EXPECT_GE(drawnText(about, inAbout(name)).contrast(), 4.5) << name;
 
-        // The game's fixed colours, kept as they are: their ratios are listed, not judged.
-        std::cout << scheme.name << ": banner " << drawnContrast(main, in("Label7"))
-                  << ", slider ends " << drawnContrast(main, in("Label8")) << ", progress caption "
-                  << drawnContrast(main, in("Label9")) << ", TORVELLE "
-                  << drawnContrast(about, inAbout("Label1")) << ", notice "
-                  << drawnContrast(about, inAbout("Label3")) << '\n';
+        // The game's fixed colours: exactly as designed on the light ground they were drawn
+        // for, the same hue at 4.5 : 1 or more on dark ones.
+        const std::pair<const char*, QColor> fixed[] = {{"Label7", QColor(255, 0, 0)},
+                                                        {"Label8", QColor(0, 0, 255)},
+                                                        {"Label9", QColor(0, 0, 255)}};
+        for (const auto& [name, designed] : fixed) {
+            const DrawnText text = drawnText(main, in(name));
+            const int off = std::abs(text.ink.red() - designed.red()) +
+                            std::abs(text.ink.green() - designed.green()) +
+                            std::abs(text.ink.blue() - designed.blue());
+            if (scheme.palette == schemes[0].palette)
+                EXPECT_LE(off, 16) << name << ": its full strokes in the designed colour";
+            else
+                EXPECT_GE(text.contrast(), 4.5) << name;
+            EXPECT_NEAR(text.ink.hslHueF(), designed.hslHueF(), 0.01) << name;
+        }
+        std::cout << scheme.name << ": banner " << drawnText(main, in("Label7")).contrast()
+                  << ", slider ends " << drawnText(main, in("Label8")).contrast()
+                  << ", progress caption " << drawnText(main, in("Label9")).contrast()
+                  << ", TORVELLE " << drawnText(about, inAbout("Label1")).contrast() << ", notice "
+                  << drawnText(about, inAbout("Label3")).contrast() << '\n';
         delete window.aboutDialog();
     }
     QApplication::setPalette(original);

@@ -1,12 +1,17 @@
-// desktop_test.cpp: the real windows on real desktops: openbox and xfwm4 on X11, headless Weston.
-// Run through run_on_desktop.sh, which starts the desktop and names it in TORVELLE_DESKTOP.
+// desktop_test.cpp: the real windows on real desktops, the same checks on each: openbox, xfwm4,
+// mutter and KWin on X11; Weston, mutter and KWin on Wayland. Run through run_on_desktop.sh,
+// which starts the desktop and names it in TORVELLE_DESKTOP.
+#include <algorithm>
+
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QProcess>
 #include <QScreen>
+#include <QSettings>
 #include <QWindow>
-#include <xcb/xcb.h>
 
 #include "about_dialog.h"
+#include "desktop/x11_connection.h"
 #include "window_fixture.h"
 
 namespace torvelle {
@@ -14,44 +19,101 @@ namespace {
 
 using testing::WindowTest;
 
-const QString desktop = qEnvironmentVariable("TORVELLE_DESKTOP");
-const bool onX11 = desktop == QLatin1String("openbox") || desktop == QLatin1String("xfwm4");
+// What each desktop does with the game's dialog windows, as its window manager decides.
+struct Desktop {
+    QString name;
+    bool minimises;  // offers minimise (openbox and KWin ignore the hint against it)
+    bool iconifies;  // minimises them when the program asks
+    bool offTaskbar; // keeps them off its task bar: only where its Alt+Tab still finds them
+    bool switcher;   // Alt+Tab, typed on the X server, to test
+    bool keyboard;   // a keyboard, so that windows become active
+};
 
-// The atoms a window manager published in one property of a window, by name.
-QStringList atomsOf(const QWidget* window, const char* property)
+const Desktop& thisDesktop()
 {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    xcb_connection_t* c = x11->connection();
-    auto intern = [c](const char* name) {
-        xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-            c, xcb_intern_atom(c, 0, static_cast<uint16_t>(qstrlen(name)), name), nullptr);
-        const xcb_atom_t atom = reply->atom;
-        std::free(reply);
-        return atom;
+    static const Desktop desktops[] = {
+        // name             minimises iconifies offTaskbar switcher keyboard
+        {"openbox", true, true, true, true, true},
+        {"xfwm4", false, true, false, true, true},
+        {"mutter", false, false, false, true, true},
+        {"kwin", true, true, false, true, true},
+        {"weston", false, true, false, false, false},
+        {"mutter-wayland", false, true, false, false, true},
+        {"kwin-wayland", false, true, false, false, true},
     };
-    xcb_get_property_reply_t* reply =
-        xcb_get_property_reply(c,
-                               xcb_get_property(c, 0, static_cast<xcb_window_t>(window->winId()),
-                                                intern(property), XCB_ATOM_ATOM, 0, 64),
-                               nullptr);
-    QStringList names;
-    const auto* atoms = static_cast<const xcb_atom_t*>(xcb_get_property_value(reply));
-    for (int i = 0; i < xcb_get_property_value_length(reply) / 4; ++i) {
-        xcb_get_atom_name_reply_t* name =
-            xcb_get_atom_name_reply(c, xcb_get_atom_name(c, atoms[i]), nullptr);
-        names << QString::fromLatin1(xcb_get_atom_name_name(name),
-                                     xcb_get_atom_name_name_length(name));
-        std::free(name);
-    }
-    std::free(reply);
-    return names;
+    static const Desktop unknown{};
+    const QString name = qEnvironmentVariable("TORVELLE_DESKTOP");
+    for (const Desktop& d : desktops)
+        if (d.name == name)
+            return d;
+    return unknown;
 }
 
-// Framed by the window manager: the frame differs from the client area.
+// Active, as the window system says: on Wayland, Qt's own wait for it only waits for exposure.
+bool becomesActive(const QWidget* window)
+{
+    return QTest::qWaitFor([window] { return window->isActiveWindow(); }, 5000);
+}
+
+bool onX11()
+{
+    return QGuiApplication::platformName() == QLatin1String("xcb");
+}
+
+xcb_window_t idOf(const QWidget* window)
+{
+    return static_cast<xcb_window_t>(window->winId());
+}
+
+// Whether the window manager lists `value` in a window's atom-list `property`.
+bool lists(xcb_window_t window, const char* property, const char* value)
+{
+    const QByteArray atoms = x11::property(window, x11::atom(property), XCB_ATOM_ATOM);
+    const auto* begin = reinterpret_cast<const xcb_atom_t*>(atoms.constData());
+    return std::count(begin, begin + atoms.size() / sizeof(xcb_atom_t), x11::atom(value)) > 0;
+}
+
+bool lists(const QWidget* window, const char* property, const char* value)
+{
+    return lists(idOf(window), property, value);
+}
+
+// The window the window manager has made active, as it tells the root window.
+xcb_window_t activeWindow()
+{
+    const QByteArray id =
+        x11::property(x11::root(), x11::atom("_NET_ACTIVE_WINDOW"), XCB_ATOM_WINDOW);
+    // xfwm4 writes a second value after it
+    return id.size() >= 4 ? *reinterpret_cast<const xcb_window_t*>(id.data())
+                          : xcb_window_t{XCB_WINDOW_NONE};
+}
+
 bool framed(const QWidget* window)
 {
-    return QTest::qWaitFor([window] { return window->frameGeometry() != window->geometry(); },
+    return QTest::qWaitFor([window] { return !window->windowHandle()->frameMargins().isNull(); },
                            5000);
+}
+
+// The whole frame as the window system has it: on X11 read from the X server itself, since
+// Qt's idea of a window's place can lag behind while the window manager reparents it.
+QRect frameOf(const QWidget* window)
+{
+    if (!onX11())
+        return window->geometry().marginsAdded(window->windowHandle()->frameMargins());
+    return x11::clientArea(idOf(window)).marginsAdded(x11::frameExtents(idOf(window)));
+}
+
+// Within two pixels of the middle, once the window has had the time to be placed.
+::testing::AssertionResult frameCentredOn(const QWidget* window, QPoint middle)
+{
+    if (QTest::qWaitFor([&] { return (frameOf(window).center() - middle).manhattanLength() <= 2; },
+                        3000))
+        return ::testing::AssertionSuccess();
+    const QRect frame = frameOf(window);
+    return ::testing::AssertionFailure()
+           << window->windowTitle().toStdString() << ": frame " << frame.x() << "," << frame.y()
+           << " " << frame.width() << "x" << frame.height() << " centred on " << frame.center().x()
+           << "," << frame.center().y() << ", not " << middle.x() << "," << middle.y();
 }
 
 // A key or a click as the desktop's own input: through the X server, to whoever gets it.
@@ -70,77 +132,139 @@ void altTab()
 void clickOnScreen(QWidget* widget, QPoint at)
 {
     const QPoint global = widget->mapToGlobal(at);
-    if (!onX11) { // Wayland lets no client move the pointer: through Qt's input instead
+    if (!onX11()) { // Wayland lets no client move the pointer: through Qt's input instead
         QTest::mouseClick(widget->window()->windowHandle(), Qt::LeftButton, {},
                           widget->mapTo(widget->window(), at));
         return;
     }
-    xdotool({"mousemove", QString::number(global.x()), QString::number(global.y()), "click", "1"});
+    // As a hand does: the pointer arrives over the cell, and the click follows.
+    xdotool({"mousemove", QString::number(global.x()), QString::number(global.y())});
+    (void)QTest::qWaitFor([widget] { return widget->underMouse(); }, 2000);
+    xdotool({"click", "1"});
+}
+
+// The name the real game gives the desktop: its window class on X11, read from its window,
+// or the application id it sends the compositor on Wayland.
+QString nameTheGameGives()
+{
+    QProcess game;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("WAYLAND_DEBUG"), QStringLiteral("client"));
+    game.setProcessEnvironment(environment);
+    game.start(qEnvironmentVariable("TORVELLE_GAME"), {});
+    if (!game.waitForStarted())
+        return QStringLiteral("(the game did not start)");
+    QString name;
+    QByteArray said;
+    (void)QTest::qWaitFor(
+        [&] {
+            if (onX11()) {
+                QProcess find;
+                find.start(QStringLiteral("xdotool"),
+                           {"search", "--onlyvisible", "--pid", QString::number(game.processId())});
+                find.waitForFinished();
+                const auto window = static_cast<xcb_window_t>(
+                    find.readAllStandardOutput().split('\n').first().toUInt());
+                // Instance and class, each ended by a NUL: the class names the application.
+                name = QString::fromLatin1(
+                    x11::property(window, XCB_ATOM_WM_CLASS, XCB_ATOM_STRING).split('\0').value(1));
+                return !name.isEmpty();
+            }
+            game.waitForReadyRead(100);
+            said += game.readAllStandardError();
+            const int at = said.indexOf("set_app_id(\"");
+            if (at < 0 || said.indexOf("\")", at) < 0)
+                return false;
+            const int from = at + static_cast<int>(qstrlen("set_app_id(\""));
+            name = QString::fromLatin1(said.mid(from, said.indexOf("\")", at) - from));
+            return true;
+        },
+        10000);
+    game.kill();
+    game.waitForFinished();
+    return name;
 }
 
 class RealDesktop : public WindowTest {
 protected:
     void SetUp() override
     {
-        ASSERT_FALSE(desktop.isEmpty()) << "run through run_on_desktop.sh";
+        ASSERT_FALSE(thisDesktop().name.isEmpty()) << "run through run_on_desktop.sh";
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
     // The frame properties every window of the game shares, as the window manager offers them.
     static void expectCloseBoxOnly(const QWidget* w)
     {
         ASSERT_TRUE(framed(w));
-        const QStringList actions = atomsOf(w, "_NET_WM_ALLOWED_ACTIONS");
-        EXPECT_TRUE(actions.contains("_NET_WM_ACTION_CLOSE")) << actions.join(' ').toStdString();
+        // The window manager may frame the window before it lists what it allows.
+        EXPECT_TRUE(QTest::qWaitFor(
+            [w] { return lists(w, "_NET_WM_ALLOWED_ACTIONS", "_NET_WM_ACTION_CLOSE"); }, 3000));
         for (const char* absent : {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT",
                                    "_NET_WM_ACTION_RESIZE"})
-            EXPECT_FALSE(actions.contains(absent)) << absent;
-        // openbox always offers minimise; its Alt+Tab is the way back (see WayBack).
-        EXPECT_EQ(actions.contains("_NET_WM_ACTION_MINIMIZE"), desktop == "openbox");
+            EXPECT_FALSE(lists(w, "_NET_WM_ALLOWED_ACTIONS", absent)) << absent;
+        EXPECT_EQ(lists(w, "_NET_WM_ALLOWED_ACTIONS", "_NET_WM_ACTION_MINIMIZE"),
+                  thisDesktop().minimises);
     }
+    QPoint screenMiddle() const { return window->screen()->availableGeometry().center(); }
 };
 
-TEST_F(RealDesktop, TheWindowAppearsFramedAtItsSizeInTheMiddleOfTheScreen)
+TEST_F(RealDesktop, TheWindowAppearsFramedAtItsSizeInTheMiddleOfTheScreenAtEveryStart)
 {
     EXPECT_EQ(window->centralWidget()->size(), QSize(551, 372));
     EXPECT_EQ(window->minimumSize(), window->maximumSize());
-    if (!onX11) {
+    if (!onX11()) {
         // Wayland: the game's own frame, with its close box only.
         EXPECT_TRUE(window->windowFlags() & Qt::FramelessWindowHint);
         EXPECT_NE(window->findChild<QWidget*>(QStringLiteral("frame")), nullptr);
         return;
     }
     expectCloseBoxOnly(window.get());
-    const QPoint middle = window->screen()->availableGeometry().center();
-    EXPECT_TRUE(QTest::qWaitFor(
-        [&] { return (window->frameGeometry().center() - middle).manhattanLength() <= 2; }, 3000))
-        << "the whole frame centred, not " << window->frameGeometry().center().x() << ","
-        << window->frameGeometry().center().y();
-    const QStringList state = atomsOf(window.get(), "_NET_WM_STATE");
-    EXPECT_EQ(state.contains("_NET_WM_STATE_SKIP_TASKBAR"), desktop == "openbox")
-        << "off the task bar only where Alt+Tab still reaches it";
-    const QStringList type = atomsOf(window.get(), "_NET_WM_WINDOW_TYPE");
-    ASSERT_FALSE(type.isEmpty());
-    EXPECT_EQ(type.first(), QStringLiteral("_NET_WM_WINDOW_TYPE_DIALOG"));
+    EXPECT_TRUE(frameCentredOn(window.get(), screenMiddle()));
+    EXPECT_EQ(lists(window.get(), "_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"),
+              thisDesktop().offTaskbar);
+    EXPECT_TRUE(lists(window.get(), "_NET_WM_WINDOW_TYPE", "_NET_WM_WINDOW_TYPE_DIALOG"));
+    // A window manager may place a window before its frame is known, a little off each time.
+    for (int start = 2; start <= 4; ++start) {
+        Form1 again;
+        again.programEnder = [] {};
+        again.Form_Load();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&again));
+        ASSERT_TRUE(framed(&again));
+        EXPECT_TRUE(frameCentredOn(&again, screenMiddle())) << "start " << start;
+    }
 }
 
-TEST_F(RealDesktop, AWholeGameIsPlayedWithClicksAndEveryBoxShowsWhole)
+TEST_F(RealDesktop, TheGameGoesByTheNameOfItsDesktopEntryAsLaunchersMatchIt)
 {
-    std::vector<QStringList> boxActions;
-    boxes.onBox = [&](const testing::SeenBox&) {
+    const QString entry = qEnvironmentVariable("TORVELLE_DESKTOP_ENTRY");
+    const QString name = QFileInfo(entry).completeBaseName();
+    ASSERT_TRUE(name.endsWith(QLatin1String(".Torvelle"))) << entry.toStdString();
+    QSettings launcher(entry, QSettings::IniFormat);
+    EXPECT_EQ(launcher.value(QStringLiteral("Desktop Entry/StartupWMClass")).toString(), name);
+    EXPECT_EQ(nameTheGameGives(), name);
+}
+
+TEST_F(RealDesktop, AWholeGameIsPlayedWithClicksAndEveryBoxShowsWholeInTheMiddleOfTheGame)
+{
+    boxes.onBox = [&](const testing::SeenBox& seen) {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
-        if (onX11 && framed(box))
-            boxActions.push_back(atomsOf(box, "_NET_WM_ALLOWED_ACTIONS"));
+        if (onX11()) {
+            expectCloseBoxOnly(box);
+            EXPECT_TRUE(frameCentredOn(box, frameOf(window.get()).center()))
+                << seen.text.toStdString();
+        }
         // A line that fits on the screen is never wrapped, the give-up message included.
         const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
-        EXPECT_EQ(label->height() / label->fontMetrics().lineSpacing(), box->text().count('\n') + 1)
-            << box->text().toStdString();
+        for (const QString& line : box->text().split('\n'))
+            EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width())
+                << line.toStdString();
     };
-    for (int i = 0; i < 10; ++i)
-        clickOnScreen(cell(i), {16, 16});
-    ASSERT_TRUE(QTest::qWaitFor([this] { return window->game().restant() == 0; }, 5000));
-    // The breath is 0: the computer gives up at its first wasted draw.
-    for (int i = 10; i < 100 && !boxes.texts().contains("Rejouer ?"); ++i) {
+    window->menuaide_Click();
+    // The help read, the window manager gives the game back the keyboard, then the clicks.
+    ASSERT_TRUE(!thisDesktop().keyboard || becomesActive(window.get()));
+    // Ten ships, then shots: the breath is 0, so the computer gives up at its first wasted draw.
+    for (int i = 0; i < 100 && !boxes.texts().contains("Rejouer ?"); ++i) {
         const int before = window->game().restant();
         clickOnScreen(cell(i), {16, 16});
         ASSERT_TRUE(QTest::qWaitFor([&] { return window->game().restant() != before; }, 5000))
@@ -148,64 +272,76 @@ TEST_F(RealDesktop, AWholeGameIsPlayedWithClicksAndEveryBoxShowsWhole)
     }
     ASSERT_TRUE(boxes.texts().contains("Rejouer ?"));
     EXPECT_EQ(window->game().restant(), 10) << "\"Oui\": a new game";
-    for (const QStringList& actions : boxActions) {
-        EXPECT_TRUE(actions.contains("_NET_WM_ACTION_CLOSE"));
-        EXPECT_FALSE(actions.contains("_NET_WM_ACTION_MAXIMIZE_HORZ"));
-        EXPECT_FALSE(actions.contains("_NET_WM_ACTION_RESIZE"));
-        if (desktop != "openbox") { // which may offer minimise (see above)
-            EXPECT_FALSE(actions.contains("_NET_WM_ACTION_MINIMIZE"));
-        }
-    }
 }
 
 TEST_F(RealDesktop, TheKeyboardAlwaysFindsTheWayBackToTheGame)
 {
-    if (!onX11)
-        GTEST_SKIP() << "Weston's headless desktop has no window switcher";
+    if (!thisDesktop().switcher)
+        GTEST_SKIP() << "no window switcher to type to on this desktop";
+    ASSERT_TRUE(becomesActive(window.get()));
+    const xcb_window_t game = activeWindow();
     // Another program's window over the whole screen, active.
     QProcess cover;
     cover.start(QStringLiteral("xmessage"), {"-geometry", "1024x768+0+0", "cover"});
     ASSERT_TRUE(cover.waitForStarted());
-    ASSERT_TRUE(QTest::qWaitFor([this] { return !window->isActiveWindow(); }, 5000));
-    QTest::qWait(300); // the window manager done with the new window
+    // Clicked, beside the game, as a window manager that holds new windows back still obeys.
+    xdotool({"search", "--sync", "--onlyvisible", "--class", "xmessage"});
+    xdotool({"mousemove", "20", "384", "click", "1"});
+    const auto coverActive = [&] {
+        const xcb_window_t active = activeWindow();
+        return !window->isActiveWindow() && active != game && active != XCB_WINDOW_NONE;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(coverActive, 5000));
     altTab();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << "covered, then Alt+Tab";
+    EXPECT_TRUE(becomesActive(window.get())) << "covered, then Alt+Tab";
 
-    if (desktop == "openbox") { // the one that offers minimise
+    if (thisDesktop().minimises) {
         window->showMinimized();
-        ASSERT_TRUE(QTest::qWaitFor([this] { return !window->isActiveWindow(); }, 5000));
-        QTest::qWait(300); // the window manager done with the new window
+        ASSERT_TRUE(QTest::qWaitFor(
+            [this] { return lists(window.get(), "_NET_WM_STATE", "_NET_WM_STATE_HIDDEN"); }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor(coverActive, 5000));
         altTab();
-        EXPECT_TRUE(QTest::qWaitForWindowActive(window.get())) << "minimised, then Alt+Tab";
+        EXPECT_TRUE(becomesActive(window.get())) << "minimised, then Alt+Tab";
         EXPECT_TRUE(QTest::qWaitFor([this] { return !window->isMinimized(); }, 3000));
     }
     cover.kill();
     cover.waitForFinished();
 }
 
-TEST_F(RealDesktop, AboutBringsTheDialogBackFromTheIconicState)
+TEST_F(RealDesktop, AboutBringsTheDialogBackFromTheIconicStateOrFromBehind)
 {
     window->menuapropos_Click();
     Dialog* about = window->aboutDialog();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
-    if (onX11) {
+    if (onX11()) {
         expectCloseBoxOnly(about);
-        EXPECT_EQ(atomsOf(about, "_NET_WM_STATE").contains("_NET_WM_STATE_SKIP_TASKBAR"),
-                  desktop == "openbox");
+        EXPECT_TRUE(frameCentredOn(about, screenMiddle()));
+        EXPECT_EQ(lists(about, "_NET_WM_STATE", "_NET_WM_STATE_SKIP_TASKBAR"),
+                  thisDesktop().offTaskbar);
     }
     const QString version = about->findChild<QLabel*>(QStringLiteral("Label2"))->text();
-    about->showMinimized();
-    ASSERT_TRUE(QTest::qWaitFor([about] { return about->isMinimized(); }, 5000));
-    window->activateWindow();
-    QTest::qWait(200);
+    const bool keyboard = thisDesktop().keyboard;
+    ASSERT_TRUE(!keyboard || becomesActive(about));
+    // Out of sight: minimised where the desktop minimises dialog windows, else behind the game.
+    if (thisDesktop().iconifies) {
+        about->showMinimized();
+    } else {
+        window->raise();
+        window->activateWindow();
+    }
+    if (keyboard) {
+        // Qt 6.4 on Wayland may miss the compositor taking the keyboard away under load: then
+        // the check below is weaker, never wrong.
+        const bool away = QTest::qWaitFor(
+            [&] { return !about->isActiveWindow() && window->isActiveWindow(); }, 5000);
+        ASSERT_TRUE(away || !onX11());
+    }
 
     window->menuapropos_Click();
     EXPECT_EQ(window->aboutDialog(), about) << "the same dialog";
     EXPECT_TRUE(
         QTest::qWaitFor([about] { return !about->isMinimized() && about->isVisible(); }, 5000));
-    if (onX11) {
-        EXPECT_TRUE(QTest::qWaitForWindowActive(about));
-    }
+    EXPECT_TRUE(!keyboard || becomesActive(about)) << "back in front, with the keyboard";
     EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("Label2"))->text(), version);
 }
 

@@ -8,11 +8,6 @@
 set -euo pipefail
 desktop=$1
 shift
-if [ -z "${TORVELLE_DESKTOP_BUS:-}" ]; then
-    # Window managers keep their settings behind the session bus; without one xfwm4 exits.
-    TORVELLE_DESKTOP_BUS=1 exec dbus-run-session -- "$0" "$desktop" "$@"
-fi
-
 scratch=$(mktemp -d)
 pids=()
 cleanup() {
@@ -44,20 +39,46 @@ wait_for() {
 export TORVELLE_DESKTOP=$desktop XDG_RUNTIME_DIR=$scratch HOME=$scratch
 unset WAYLAND_DISPLAY DISPLAY QT_QPA_PLATFORM
 
+# A session bus of its own: window managers keep their settings and shortcuts behind it
+# (without one xfwm4 exits). What it starts on demand writes to the desktop's log, and
+# goes with the bus.
+dbus-daemon --session --nofork --nopidfile --address="unix:path=$scratch/bus" \
+    >>"$scratch/desktop.log" 2>&1 &
+pids+=($!)
+export DBUS_SESSION_BUS_ADDRESS="unix:path=$scratch/bus"
+wait_for "the session bus" test -S "$scratch/bus"
+
 start_x_server() {
     # Xvfb picks a free display itself and writes its number once it accepts connections.
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$scratch/display" \
-        >"$scratch/xvfb.log" 2>&1 &
-    pids+=($!)
-    wait_for "the X server" grep -q '[0-9]' "$scratch/display"
-    export DISPLAY=":$(tr -dc '0-9' <"$scratch/display")"
+    # It listens on Linux's abstract socket alone: a socket file in /tmp/.X11-unix could be
+    # removed under it by the last clean-up of a server that had the same number a moment
+    # before. A number whose old server is still going away is tried again. No reset when
+    # the last client leaves: a server resetting refuses the next one for a moment.
+    local attempt server
+    for attempt in 1 2 3; do
+        Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -nolisten unix -noreset \
+            3>"$scratch/display" >>"$scratch/desktop.log" 2>&1 &
+        server=$!
+        for _ in $(seq 100); do
+            grep -q '[0-9]' "$scratch/display" || { kill -0 $server 2>/dev/null && sleep 0.1; } ||
+                break
+        done
+        export DISPLAY=":$(tr -dc '0-9' <"$scratch/display")"
+        if [ "$DISPLAY" != : ] && xdpyinfo >/dev/null 2>&1; then
+            pids+=($server)
+            break
+        fi
+        kill $server 2>/dev/null && wait $server 2>/dev/null || true
+        [ "$attempt" -lt 3 ] || { echo "run_on_desktop.sh: no X server came up" >&2; exit 3; }
+        sleep 0.5
+    done
     export QT_QPA_PLATFORM=xcb
     # Programs the bus starts on demand (KDE's shortcut daemon) need the display too.
     dbus-update-activation-environment DISPLAY XDG_RUNTIME_DIR HOME XDG_CURRENT_DESKTOP
 }
 
 start_wayland() {
-    "$@" >"$scratch/desktop.log" 2>&1 &
+    "$@" >>"$scratch/desktop.log" 2>&1 &
     pids+=($!)
     wait_for "the compositor's socket" test -S "$scratch/torvelle-test"
     export WAYLAND_DISPLAY=torvelle-test QT_QPA_PLATFORM=wayland
@@ -69,6 +90,11 @@ window_manager_named() {
     check=$(xprop -root _NET_SUPPORTING_WM_CHECK) || return 1
     [[ $check == *"window id"* ]] || return 1
     xprop -id "${check##* }" _NET_WM_NAME | grep -q '='
+}
+
+kwin_switcher_registered() {
+    gdbus call --session --dest org.kde.kglobalaccel --object-path /component/kwin \
+        --method org.kde.kglobalaccel.Component.shortcutNames | grep -q "Walk Through Windows'"
 }
 
 # As the desktop's own session names itself, for the windows' platform theme.
@@ -87,9 +113,11 @@ openbox | xfwm4 | mutter | kwin)
     mutter) manager=(mutter --x11 --replace --sm-disable) ;;
     kwin) manager=(env KWIN_COMPOSE=N kwin_x11 --replace) ;;
     esac
-    "${manager[@]}" >"$scratch/desktop.log" 2>&1 &
+    "${manager[@]}" >>"$scratch/desktop.log" 2>&1 &
     pids+=($!)
     wait_for "the window manager" window_manager_named
+    # KWin's Alt+Tab works once its shortcuts are registered with KDE's shortcut daemon.
+    [ "$desktop" != kwin ] || wait_for "KWin's shortcuts" kwin_switcher_registered
     ;;
 weston)
     start_wayland weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 \
@@ -98,6 +126,9 @@ weston)
 mutter-wayland)
     start_wayland mutter --wayland --headless --virtual-monitor 1024x768 --no-x11 \
         --wayland-display=torvelle-test
+    "$(dirname "$0")/virtual_seat.py" >"$scratch/seat.log" 2>&1 &
+    pids+=($!)
+    wait_for "the virtual keyboard and pointer" grep -q ready "$scratch/seat.log"
     ;;
 kwin-wayland)
     # Debian's binary carries a file capability a container cannot grant; a plain copy runs,

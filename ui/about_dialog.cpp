@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "desktop/frame_placement.h"
 #include "message_box.h"
 #include "ui_texts.h"
 #include "version.h"

@@ -1,9 +1,12 @@
-// accessibility.cpp: a cell is a button named after its row and column; the progress bar
-// exposes its real maximum and value.
+// accessibility.cpp: a cell is a button named after its place and what it shows; the grid is
+// a group, not a window; the scores and the banner have names of their own; the progress bar
+// exposes its real maximum and value; the announcer is a notification.
 #include "accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QLabel>
 
+#include "announcer.h"
 #include "board.h"
 #include "cell_image.h"
 #include "message_box.h"
@@ -14,6 +17,8 @@ namespace torvelle {
 
 namespace {
 
+// Named after its place and what it shows ("B4, mer"), so that a review of the board line by
+// line reads what is on it; described by what it shows alone.
 class CellAccessible : public QAccessibleWidget {
 public:
     explicit CellAccessible(CellImage* cell) : QAccessibleWidget(cell, QAccessible::Button) {}
@@ -21,24 +26,56 @@ public:
     QString text(QAccessible::Text t) const override
     {
         const auto* cell = static_cast<const CellImage*>(widget());
+        const int picture = cell->pictureNumber();
+        const QString seen = picture >= 1 && picture <= int(std::size(ui_texts::kCellSeen))
+                                 ? displayText(ui_texts::kCellSeen[picture - 1])
+                                 : QString();
         switch (t) {
         case QAccessible::Name:
             return QString::fromStdString(Board::rowLetter(cell->index()) +
-                                          Board::columnNumber(cell->index()));
-        case QAccessible::Description: {
-            const int picture = cell->pictureNumber();
-            if (picture < 1 || picture > static_cast<int>(std::size(ui_texts::kCellSeen)))
-                return {};
-            return displayText(ui_texts::kCellSeen[picture - 1]);
-        }
+                                          Board::columnNumber(cell->index())) +
+                   QStringLiteral(", ") + seen;
+        case QAccessible::Description: return seen;
         default: return QAccessibleWidget::text(t);
         }
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override
     {
+        // Queued: the click may open a modal box, which must not hold the screen reader's
+        // request until it is answered.
         if (action == pressAction())
-            static_cast<CellImage*>(widget())->click();
+            QMetaObject::invokeMethod(static_cast<CellImage*>(widget()), &CellImage::click,
+                                      Qt::QueuedConnection);
+    }
+};
+
+// A label's own text, even empty: Qt would name an empty label after its group box.
+class OwnTextAccessible : public QAccessibleWidget {
+public:
+    explicit OwnTextAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<const QLabel*>(widget())->text().replace(QLatin1Char('\n'),
+                                                                        QLatin1Char(' '));
+        return QAccessibleWidget::text(t);
+    }
+};
+
+// What the announcer says, as a notification that screen readers speak when it appears.
+class AnnouncerAccessible : public QAccessibleWidget {
+public:
+    explicit AnnouncerAccessible(Announcer* announcer)
+        : QAccessibleWidget(announcer, QAccessible::Notification)
+    {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return static_cast<const Announcer*>(widget())->text();
+        return QAccessibleWidget::text(t);
     }
 };
 
@@ -70,6 +107,16 @@ QAccessibleInterface* gameAccessibles(const QString& className, QObject* object)
         return new CellAccessible(static_cast<CellImage*>(object));
     if (className == QLatin1String("torvelle::TenthsProgressBar"))
         return new ProgressAccessible(static_cast<TenthsProgressBar*>(object));
+    if (className == QLatin1String("torvelle::Announcer"))
+        return new AnnouncerAccessible(static_cast<Announcer*>(object));
+    const QString name = object->objectName();
+    // The grid box: a group of cells, where Qt would give a plain frame a window's role.
+    if (className == QLatin1String("QFrame") && name == QLatin1String("Picture1"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
+    if (className == QLatin1String("QLabel") &&
+        (name == QLatin1String("Label4") || name == QLatin1String("Label6") ||
+         name == QLatin1String("Label7")))
+        return new OwnTextAccessible(static_cast<QLabel*>(object));
     return nullptr;
 }
 

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "desktop/desktop_identity.h"
+
 namespace torvelle {
 
 namespace {
@@ -42,6 +44,7 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv)
             previous(message.type, context, message.text);
     }
     heldMessages.clear();
+    takeDesktopIdentity();
     return application;
 }
 

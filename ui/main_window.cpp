@@ -16,10 +16,14 @@
 
 #include "about_dialog.h"
 #include "accessibility.h"
+#include "announcer.h"
 #include "breath_slider.h"
 #include "cell_image.h"
+#include "desktop/bring_to_front.h"
+#include "desktop/frame_placement.h"
 #include "farewell_files.h"
 #include "message_box.h"
+#include "readable_text.h"
 #include "tenths_progress_bar.h"
 #include "ui_texts.h"
 #include "window_look.h"
@@ -109,8 +113,11 @@ void Form1::buildControls()
     for (int i = 0; i < Board::kCellCount; ++i) {
         cells_[i] = new CellImage(i, imageList_, inner);
         cells_[i]->hide();
-        connect(cells_[i], &CellImage::clicked, this,
-                [this](int cell) { game_.Image1_Click(cell); });
+        connect(cells_[i], &CellImage::clicked, this, [this](int cell) {
+            game_.Image1_Click(cell);
+            if (!game_.ended())
+                announcer_->announce(QString::fromStdString(narration()));
+        });
     }
 
     for (int r = 0; r < Board::kRows; ++r) {
@@ -140,12 +147,12 @@ void Form1::buildControls()
                         ui_texts::kBannerAtDesign);
     label7_->setAccessibleDescription(displayText(ui_texts::kBannerRole));
     label7_->setFont(bannerFont());
-    label7_->setPalette(textPalette(label7_->palette(), QColor(255, 0, 0)));
+    keepTextReadable(label7_, QColor(255, 0, 0));
     label7_->hide();
 
     QLabel* label8 = makeLabel(client_, QStringLiteral("Label8"), QRect(368, 216, 177, 17),
                                ui_texts::kSliderEnds);
-    label8->setPalette(textPalette(label8->palette(), QColor(0, 0, 255)));
+    keepTextReadable(label8, QColor(0, 0, 255));
 
     slider1_ = new BreathSlider(client_);
     slider1_->setGeometry(368, 232, 169, 25);
@@ -159,10 +166,11 @@ void Form1::buildControls()
 
     QLabel* label9 = makeLabel(client_, QStringLiteral("Label9"), QRect(376, 320, 153, 17),
                                ui_texts::kProgressCaption);
-    label9->setPalette(textPalette(label9->palette(), QColor(0, 0, 255)));
     label9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     label9->setAutoFillBackground(false);
+    keepTextReadable(label9, QColor(0, 0, 255));
 
+    announcer_ = new Announcer(client_);
     setTabOrder(picture1_, slider1_);
     // The window fits its menu bar, its client area and any frame drawn around them.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -204,7 +212,13 @@ void Form1::creegrille()
 MessageAnswer Form1::showMessage(const std::string& prompt, const std::string& title,
                                  MessageButtons buttons)
 {
-    return showMessageBox(this, prompt, title, buttons);
+    return showMessageBox(this, prompt, title, buttons, narration());
+}
+
+std::string Form1::narration()
+{
+    return narrator_.take(game_.restant(), label4_->text().toStdString(),
+                          label6_->text().toStdString());
 }
 
 void Form1::rendfocus()
@@ -220,6 +234,7 @@ void Form1::focusMainWindow()
 void Form1::showCellPicture(int cell, int picture)
 {
     cells_.at(cell)->setPictureNumber(picture);
+    narrator_.pictureShown(cell, picture);
 }
 
 void Form1::setPlayerScoreText(const std::string& text)
@@ -239,6 +254,7 @@ void Form1::showBanner()
 
 void Form1::setBannerText(const std::string& text)
 {
+    narrator_.bannerShown(text);
     label7_->setText(displayText(text));
     // Two lines of the banner's type do not fit the 25 pixels it was drawn
     // with: it grows downwards just enough, within the score frame.
@@ -288,11 +304,7 @@ void Form1::menuapropos_Click()
 {
     if (!about_)
         about_ = new Dialog();
-    // Brought to the front even from the iconic state.
-    about_->setWindowState(about_->windowState() & ~Qt::WindowMinimized);
-    about_->show();
-    about_->raise();
-    about_->activateWindow();
+    bringToFront(about_); // even from the iconic state
 }
 
 void Form1::Form_QueryUnload()

@@ -11,6 +11,7 @@
 #include "game.h"
 #include "game_view.h"
 #include "image_list.h"
+#include "turn_narrator.h"
 
 class QFrame;
 class QGroupBox;
@@ -18,6 +19,7 @@ class QLabel;
 
 namespace torvelle {
 
+class Announcer;
 class BreathSlider;
 class CellImage;
 class TenthsProgressBar;
@@ -72,6 +74,8 @@ private:
     void creegrille();
     void Form_QueryUnload();
     QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, std::string_view text);
+    // What a screen reader is to say of the click so far, taken from the narrator.
+    std::string narration();
 
     ImageList imageList_;
     Game game_;
@@ -87,6 +91,8 @@ private:
     BreathSlider* slider1_ = nullptr;
     TenthsProgressBar* progre_ = nullptr;
     QPointer<Dialog> about_;
+    TurnNarrator narrator_;
+    Announcer* announcer_ = nullptr;
 };
 
 } // namespace torvelle

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "desktop/frame_placement.h"
 #include "ui_texts.h"
 #include "window_look.h"
 
@@ -27,18 +28,21 @@ QString displayText(std::string_view text)
 namespace {
 
 // Sized as the desktop's own boxes are: the whole title shows in the window
-// manager's title bar, and a line that fits on the screen is not wrapped.
+// manager's title bar, and a line that fits on the screen is not wrapped. Centred by
+// its whole frame on the window that opened it.
 class GameMessageBox : public QMessageBox {
 public:
     using QMessageBox::QMessageBox;
 
 protected:
     // Qt sizes the box on showing and on every layout request, wrapping the text
-    // beyond half the screen and allowing the title little room; it is widened after.
+    // beyond half the screen and allowing the title little room; it is widened after,
+    // and placed again once its size is final.
     void showEvent(QShowEvent* event) override
     {
         QMessageBox::showEvent(event);
         widen();
+        centre();
     }
     bool event(QEvent* event) override
     {
@@ -47,8 +51,17 @@ protected:
             widen();
         return handled;
     }
+    // Qt and the style may still resize the box after it was shown.
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QMessageBox::resizeEvent(event);
+        if (isVisible())
+            centre();
+    }
 
 private:
+    void centre() { centreOver(this, parentWidget() ? parentWidget()->window() : nullptr); }
+
     void widen()
     {
         const auto* label = findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
@@ -75,7 +88,7 @@ private:
 } // namespace
 
 MessageAnswer showMessageBox(QWidget* parent, std::string_view prompt, std::string_view title,
-                             MessageButtons buttons)
+                             MessageButtons buttons, std::string_view said)
 {
     GameMessageBox box(parent);
     // First: a message box sets its window flags anew when its modality is set.
@@ -85,6 +98,10 @@ MessageAnswer showMessageBox(QWidget* parent, std::string_view prompt, std::stri
     box.setTextFormat(Qt::PlainText);
     box.setWindowTitle(displayText(title));
     box.setText(displayText(prompt));
+    // Screen readers read a box by its text, but pass over a text of few words: the
+    // description carries it whole, after what is still to be told of the game.
+    const QString text = displayText(prompt).simplified();
+    box.setAccessibleDescription(said.empty() ? text : displayText(said) + QLatin1Char(' ') + text);
     if (buttons == MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.button(QMessageBox::Ok)->setText(displayText(ui_texts::kOk));

@@ -78,6 +78,20 @@ inline constexpr std::string_view kCellSeen[] = {
     "votre tir dans l'eau",
     "votre bateau touché par l'ordinateur",
 };
+// What a screen reader is told after each click, in the board's own words.
+inline constexpr std::string_view kSaidPlaced = "{cell} : votre bateau.";
+inline constexpr std::string_view kSaidStillToPlace = "Encore {count} à placer.";
+inline constexpr std::string_view kSaidOneShip = "1 bateau";
+inline constexpr std::string_view kSaidShips = "{count} bateaux";
+inline constexpr std::string_view kSaidAllPlaced =
+    "Vos bateaux sont placés : le prochain clic commence le jeu.";
+inline constexpr std::string_view kSaidPlayerHit = "Votre tir en {cell} : touché !";
+inline constexpr std::string_view kSaidPlayerMiss = "Votre tir en {cell} : dans l'eau.";
+inline constexpr std::string_view kSaidComputerHit =
+    "L'ordinateur tire en {cell} : votre bateau est touché.";
+inline constexpr std::string_view kSaidComputerMiss = "L'ordinateur tire en {cell} : dans l'eau.";
+inline constexpr std::string_view kSaidScores = "Score : vous {player}, l'ordinateur {computer}.";
+inline constexpr std::string_view kSaidNewGame = "Nouvelle partie : placez vos 10 bateaux.";
 inline constexpr std::string_view kGridName = "Grille de jeu";
 inline constexpr std::string_view kPlayerScoreRole = "Score du joueur";
 inline constexpr std::string_view kComputerScoreRole = "Score de l'ordinateur";

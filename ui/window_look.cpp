@@ -1,18 +1,13 @@
 // window_look.cpp: fonts, colours, icons and frames of the game's windows.
 #include "window_look.h"
 
-#include <QEvent>
-#include <QGuiApplication>
-#include <QLayout>
 #include <QPainter>
 #include <QPixmap>
-#include <QScreen>
 #include <QSvgRenderer>
 #include <QWidget>
-#include <QWindow>
 
-#include "wayland_frame.h"
-#include "x11_taskbar.h"
+#include "desktop/wayland_frame.h"
+#include "desktop/x11_hints.h"
 
 namespace torvelle {
 
@@ -80,56 +75,8 @@ void applyFixedDialogFrame(QWidget* window)
                            Qt::WindowCloseButtonHint);
     // Fixed left to right whatever the language or -reverse: the slider's easy end stays left.
     window->setLayoutDirection(Qt::LeftToRight);
-    keepOffTaskbarOnX11(window);
+    writeX11HintsBeforeEachMap(window);
     drawOwnFrameOnWayland(window);
-}
-
-namespace {
-
-void moveFrameToCentre(QWidget* window)
-{
-    const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-    if (!screen)
-        return;
-    if (window->layout())
-        window->layout()->activate(); // the window takes its fixed size from its layout
-    QRect frame = window->frameGeometry();
-    frame.moveCenter(screen->availableGeometry().center());
-    window->move(frame.topLeft());
-}
-
-// The frame's size is known only once the window manager has framed the window,
-// which it does before the window is first exposed: then the whole frame is centred.
-class CentreOnceFramed : public QObject {
-public:
-    explicit CentreOnceFramed(QWidget* window) : QObject(window), window_(window)
-    {
-        window->winId(); // the native window, to watch for its first exposure
-        window->windowHandle()->installEventFilter(this);
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Expose && window_->isVisible() &&
-            window_->frameGeometry() != window_->geometry()) {
-            watched->removeEventFilter(this);
-            moveFrameToCentre(window_);
-            deleteLater();
-        }
-        return false;
-    }
-
-private:
-    QWidget* window_;
-};
-
-} // namespace
-
-void centreOnScreen(QWidget* window)
-{
-    moveFrameToCentre(window);
-    if (!window->isVisible())
-        new CentreOnceFramed(window);
 }
 
 } // namespace torvelle

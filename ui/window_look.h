@@ -29,6 +29,5 @@ QIcon gameIcon(WindowIcon which);
 // A fixed-size frame with a close box only and no taskbar button of its own, laid out
 // left to right whatever the language.
 void applyFixedDialogFrame(QWidget* window);
-void centreOnScreen(QWidget* window);
 
 } // namespace torvelle

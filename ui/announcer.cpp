@@ -1,0 +1,24 @@
+// announcer.cpp: the notification shown again, with its new text, for every utterance.
+#include "announcer.h"
+
+namespace torvelle {
+
+Announcer::Announcer(QWidget* parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("announcer"));
+    setFixedSize(0, 0);
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    hide();
+}
+
+void Announcer::announce(const QString& text)
+{
+    if (text.isEmpty())
+        return;
+    text_ = text;
+    hide();
+    show();
+}
+
+} // namespace torvelle
