@@ -4,6 +4,7 @@
 #include "accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QLabel>
 
 #include "announcer.h"
@@ -42,11 +43,14 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& action) override
     {
+        // A message box open over the board holds its cells, as it holds the mouse.
+        const QWidget* modal = QApplication::activeModalWidget();
+        if (action != pressAction() || (modal && modal != widget()->window()))
+            return;
         // Queued: the click may open a modal box, which must not hold the screen reader's
         // request until it is answered.
-        if (action == pressAction())
-            QMetaObject::invokeMethod(static_cast<CellImage*>(widget()), &CellImage::click,
-                                      Qt::QueuedConnection);
+        QMetaObject::invokeMethod(static_cast<CellImage*>(widget()), &CellImage::click,
+                                  Qt::QueuedConnection);
     }
 };
 

@@ -9,7 +9,8 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     setFixedSize(0, 0);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    hide();
+    // Shown, with nothing to say, from the start: a screen reader then knows it before
+    // its first utterance.
 }
 
 void Announcer::announce(const QString& text)

@@ -98,10 +98,9 @@ MessageAnswer showMessageBox(QWidget* parent, std::string_view prompt, std::stri
     box.setTextFormat(Qt::PlainText);
     box.setWindowTitle(displayText(title));
     box.setText(displayText(prompt));
-    // Screen readers read a box by its text, but pass over a text of few words: the
-    // description carries it whole, after what is still to be told of the game.
-    const QString text = displayText(prompt).simplified();
-    box.setAccessibleDescription(said.empty() ? text : displayText(said) + QLatin1Char(' ') + text);
+    // Read after the box's text: what is still to be told of the game, such as the shots
+    // that ended it.
+    box.setAccessibleDescription(displayText(said));
     if (buttons == MessageButtons::Ok) {
         box.setStandardButtons(QMessageBox::Ok);
         box.button(QMessageBox::Ok)->setText(displayText(ui_texts::kOk));
