@@ -54,18 +54,43 @@ public:
     }
 };
 
-// A label's own text, even empty: Qt would name an empty label after its group box.
-class OwnTextAccessible : public QAccessibleWidget {
+// A control of the window known by its design name, with the role and words a screen
+// reader needs: the grid is a group of cells, where Qt would give a plain frame a window's
+// role; a score or the banner is named by its own text, even empty, where Qt would name an
+// empty label after its group box.
+class DesignedAccessible : public QAccessibleWidget {
 public:
-    explicit OwnTextAccessible(QLabel* label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    struct Design {
+        const char* objectName;
+        QAccessible::Role role;
+        std::string_view name; // empty: a label's own text
+        std::string_view description;
+    };
+    static constexpr Design kDesigns[] = {
+        {"Picture1", QAccessible::Grouping, ui_texts::kGridName, {}},
+        {"Label4", QAccessible::StaticText, {}, ui_texts::kPlayerScoreRole},
+        {"Label6", QAccessible::StaticText, {}, ui_texts::kComputerScoreRole},
+        {"Label7", QAccessible::StaticText, {}, ui_texts::kBannerRole},
+    };
+
+    DesignedAccessible(QWidget* widget, const Design& design)
+        : QAccessibleWidget(widget, design.role), design_(design)
+    {}
 
     QString text(QAccessible::Text t) const override
     {
+        const auto* label = qobject_cast<const QLabel*>(widget());
+        if (t == QAccessible::Name && design_.name.empty() && label)
+            return label->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
         if (t == QAccessible::Name)
-            return static_cast<const QLabel*>(widget())->text().replace(QLatin1Char('\n'),
-                                                                        QLatin1Char(' '));
+            return displayText(design_.name);
+        if (t == QAccessible::Description)
+            return displayText(design_.description);
         return QAccessibleWidget::text(t);
     }
+
+private:
+    const Design& design_;
 };
 
 // What the announcer says, as a notification that screen readers speak when it appears.
@@ -95,6 +120,12 @@ public:
             return static_cast<QAccessibleValueInterface*>(this);
         return QAccessibleWidget::interface_cast(t);
     }
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return displayText(ui_texts::kProgressCaption);
+        return QAccessibleWidget::text(t);
+    }
     QVariant currentValue() const override { return bar()->realValue(); }
     QVariant maximumValue() const override { return bar()->realMaximum(); }
     QVariant minimumValue() const override { return 0.0; }
@@ -113,14 +144,11 @@ QAccessibleInterface* gameAccessibles(const QString& className, QObject* object)
         return new ProgressAccessible(static_cast<TenthsProgressBar*>(object));
     if (className == QLatin1String("torvelle::Announcer"))
         return new AnnouncerAccessible(static_cast<Announcer*>(object));
-    const QString name = object->objectName();
-    // The grid box: a group of cells, where Qt would give a plain frame a window's role.
-    if (className == QLatin1String("QFrame") && name == QLatin1String("Picture1"))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Grouping);
-    if (className == QLatin1String("QLabel") &&
-        (name == QLatin1String("Label4") || name == QLatin1String("Label6") ||
-         name == QLatin1String("Label7")))
-        return new OwnTextAccessible(static_cast<QLabel*>(object));
+    if (className != QLatin1String("QFrame") && className != QLatin1String("QLabel"))
+        return nullptr;
+    for (const DesignedAccessible::Design& design : DesignedAccessible::kDesigns)
+        if (object->objectName() == QLatin1String(design.objectName))
+            return new DesignedAccessible(static_cast<QWidget*>(object), design);
     return nullptr;
 }
 

@@ -3,10 +3,13 @@
 
 #include <cerrno>
 #include <cstring>
+#include <iostream>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "ui_texts.h"
 
 namespace torvelle {
 
@@ -36,6 +39,15 @@ std::vector<std::string> touchFarewellFiles(const std::string& directory,
     }
     ::close(dir);
     return problems;
+}
+
+void touchFarewellFilesHere()
+{
+    const std::vector<std::string> names(std::begin(ui_texts::kFarewellFiles),
+                                         std::end(ui_texts::kFarewellFiles));
+    // "." rather than the directory's path, which is empty once the directory is deleted.
+    for (const std::string& problem : touchFarewellFiles(".", names))
+        std::cerr << "torvelle: " << problem << '\n';
 }
 
 } // namespace torvelle

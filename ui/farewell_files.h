@@ -13,4 +13,8 @@ namespace torvelle {
 std::vector<std::string> touchFarewellFiles(const std::string& directory,
                                             const std::vector<std::string>& names);
 
+// The game's two files in the current directory, each one that could not be opened
+// told in one line on standard error.
+void touchFarewellFilesHere();
+
 } // namespace torvelle

@@ -2,9 +2,6 @@
 // events.
 #include "main_window.h"
 
-#include <algorithm>
-#include <iostream>
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -57,8 +54,9 @@ Form1::~Form1()
 QLabel* Form1::makeLabel(QWidget* parent, const QString& name, QRect geometry,
                          std::string_view text)
 {
-    auto* label = new QLabel(displayText(text), parent);
-    label->setObjectName(name);
+    auto* label = new QLabel(parent);
+    label->setObjectName(name); // first: assistive technology knows a label by its name
+    label->setText(displayText(text));
     label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setTextFormat(Qt::PlainText);
@@ -105,7 +103,6 @@ void Form1::buildControls()
     picture1_->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     picture1_->setFocusPolicy(Qt::StrongFocus);
     picture1_->installEventFilter(this);
-    picture1_->setAccessibleName(displayText(ui_texts::kGridName));
     // The cells live inside the border, which clips the last row and column to 28 pixels.
     auto* inner = new QWidget(picture1_);
     inner->setObjectName(QStringLiteral("Picture1Inner"));
@@ -139,13 +136,10 @@ void Form1::buildControls()
     frame1_->setFocusPolicy(Qt::NoFocus);
     makeLabel(frame1_, QStringLiteral("Label3"), QRect(8, 32, 49, 17), ui_texts::kPlayerCaption);
     label4_ = makeLabel(frame1_, QStringLiteral("Label4"), QRect(72, 32, 49, 17), "");
-    label4_->setAccessibleDescription(displayText(ui_texts::kPlayerScoreRole));
     makeLabel(frame1_, QStringLiteral("Label5"), QRect(8, 80, 65, 17), ui_texts::kComputerCaption);
     label6_ = makeLabel(frame1_, QStringLiteral("Label6"), QRect(80, 80, 49, 25), "");
-    label6_->setAccessibleDescription(displayText(ui_texts::kComputerScoreRole));
     label7_ = makeLabel(frame1_, QStringLiteral("Label7"), QRect(8, 104, 113, 25),
                         ui_texts::kBannerAtDesign);
-    label7_->setAccessibleDescription(displayText(ui_texts::kBannerRole));
     label7_->setFont(bannerFont());
     keepTextReadable(label7_, QColor(255, 0, 0));
     label7_->hide();
@@ -162,7 +156,6 @@ void Form1::buildControls()
     progre_ = new TenthsProgressBar(client_);
     progre_->setObjectName(QStringLiteral("Progre"));
     progre_->setGeometry(368, 280, 177, 25);
-    progre_->setAccessibleName(displayText(ui_texts::kProgressCaption));
 
     QLabel* label9 = makeLabel(client_, QStringLiteral("Label9"), QRect(376, 320, 153, 17),
                                ui_texts::kProgressCaption);
@@ -258,10 +251,7 @@ void Form1::setBannerText(const std::string& text)
     label7_->setText(displayText(text));
     // Two lines of the banner's type do not fit the 25 pixels it was drawn
     // with: it grows downwards just enough, within the score frame.
-    const int lines = static_cast<int>(label7_->text().count(QLatin1Char('\n'))) + 1;
-    const int needed = label7_->fontMetrics().lineSpacing() * lines + 1;
-    const int room = frame1_->height() - label7_->y() - kBorder;
-    label7_->resize(label7_->width(), std::clamp(needed, 25, std::max(25, room)));
+    growDownToFit(label7_, 25, frame1_->height() - kBorder);
 }
 
 void Form1::setProgressMaximum(double maximum)
@@ -310,11 +300,7 @@ void Form1::menuapropos_Click()
 void Form1::Form_QueryUnload()
 {
     showMessageBox(this, ui_texts::kCloseFarewell, ui_texts::kFarewellTitle, MessageButtons::Ok);
-    std::vector<std::string> names(std::begin(ui_texts::kFarewellFiles),
-                                   std::end(ui_texts::kFarewellFiles));
-    // "." rather than the directory's path, which is empty once the directory is deleted.
-    for (const std::string& problem : touchFarewellFiles(".", names))
-        std::cerr << "torvelle: " << problem << '\n';
+    touchFarewellFilesHere();
 }
 
 void Form1::closeEvent(QCloseEvent* event)

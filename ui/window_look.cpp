@@ -1,6 +1,9 @@
 // window_look.cpp: fonts, colours, icons and frames of the game's windows.
 #include "window_look.h"
 
+#include <algorithm>
+
+#include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -44,6 +47,13 @@ QPalette textPalette(QPalette palette, const QColor& colour)
 {
     palette.setColor(QPalette::WindowText, colour);
     return palette;
+}
+
+void growDownToFit(QLabel* label, int least, int bottom)
+{
+    const int lines = static_cast<int>(label->text().count(QLatin1Char('\n'))) + 1;
+    const int needed = label->fontMetrics().lineSpacing() * lines + 1;
+    label->resize(label->width(), std::clamp(needed, least, std::max(least, bottom - label->y())));
 }
 
 QIcon gameIcon(WindowIcon which)

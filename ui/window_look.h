@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QPalette>
 
+class QLabel;
 class QWidget;
 
 namespace torvelle {
@@ -24,6 +25,8 @@ QFont bannerFont();
 QFont titleFont(qreal points);
 
 QPalette textPalette(QPalette palette, const QColor& colour);
+// The label as high as its lines need, never below `least` nor past `bottom` of its parent.
+void growDownToFit(QLabel* label, int least, int bottom);
 QIcon gameIcon(WindowIcon which);
 
 // A fixed-size frame with a close box only and no taskbar button of its own, laid out
