@@ -100,7 +100,7 @@ kwin_switcher_registered() {
 # As the desktop's own session names itself, for the windows' platform theme.
 case $desktop in
 mutter*) export XDG_CURRENT_DESKTOP=GNOME ;;
-kwin*) export XDG_CURRENT_DESKTOP=KDE KWIN_COMPOSE=Q ;;
+kwin*) export XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 KWIN_COMPOSE=Q ;;
 *) unset XDG_CURRENT_DESKTOP ;;
 esac
 
