@@ -28,9 +28,9 @@ public:
     {
         const auto* cell = static_cast<const CellImage*>(widget());
         const int picture = cell->pictureNumber();
-        const QString seen = picture >= 1 && picture <= int(std::size(ui_texts::kCellSeen))
-                                 ? displayText(ui_texts::kCellSeen[picture - 1])
-                                 : QString();
+        QString seen = picture >= 1 && picture <= int(std::size(ui_texts::kCellSeen))
+                           ? displayText(ui_texts::kCellSeen[picture - 1])
+                           : QString();
         switch (t) {
         case QAccessible::Name:
             return QString::fromStdString(Board::rowLetter(cell->index()) +

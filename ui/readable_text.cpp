@@ -64,7 +64,8 @@ private:
 
 double contrastRatio(const QColor& a, const QColor& b)
 {
-    const double la = luminance(a), lb = luminance(b);
+    const double la = luminance(a);
+    const double lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
@@ -74,7 +75,8 @@ QColor readableOn(const QColor& designed, const QColor& ground)
         return designed;
     // Lighter and lighter, hue and saturation kept: the least change that reads.
     const QColor hsl = designed.toHsl();
-    double low = hsl.lightnessF(), high = 1.0;
+    double low = hsl.lightnessF();
+    double high = 1.0;
     for (int step = 0; step < 20; ++step) {
         const double middle = (low + high) / 2;
         if (contrastRatio(QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), middle), ground) >=
