@@ -89,7 +89,8 @@ public:
             settling_ = true;
             QTimer::singleShot(kSettleMilliseconds, this, &QObject::deleteLater);
         }
-        if (event->type() == QEvent::Expose || event->type() == QEvent::Move)
+        // Only once framed: without a window manager nothing is asked of the X server.
+        if (event->type() == QEvent::Move && framed_)
             check();
         return false;
     }
@@ -102,8 +103,10 @@ public:
         if ((event->response_type & ~0x80) != XCB_PROPERTY_NOTIFY)
             return false;
         const auto* property = static_cast<const xcb_property_notify_event_t*>(message);
-        if (property->atom == frameExtents_ && property->window == idOf(window_))
+        if (property->atom == frameExtents_ && property->window == idOf(window_)) {
+            framed_ = true;
             check(); // queued: Qt reads the new extents on this same event, after the filters
+        }
         return false;
     }
 
@@ -131,6 +134,7 @@ private:
     QPointer<const QWidget> over_;
     xcb_atom_t frameExtents_;
     bool settling_ = false;
+    bool framed_ = false;
 };
 
 } // namespace

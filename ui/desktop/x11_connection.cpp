@@ -5,6 +5,7 @@
 #include <memory>
 
 #include <QGuiApplication>
+#include <QHash>
 
 namespace torvelle::x11 {
 
@@ -26,10 +27,17 @@ xcb_connection_t* connection()
 
 xcb_atom_t atom(const char* name)
 {
+    // Asked of the server once per name: an atom never changes while the server runs.
+    static QHash<QByteArray, xcb_atom_t> known;
+    const auto found = known.constFind(name);
+    if (found != known.cend())
+        return *found;
     const auto reply = owned(xcb_intern_atom_reply(
         connection(), xcb_intern_atom(connection(), 0, static_cast<uint16_t>(qstrlen(name)), name),
         nullptr));
-    return reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    const xcb_atom_t atom = reply ? reply->atom : xcb_atom_t{XCB_ATOM_NONE};
+    known.insert(name, atom);
+    return atom;
 }
 
 xcb_window_t root()
