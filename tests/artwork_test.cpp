@@ -145,18 +145,23 @@ TEST(Contrast, EveryTextReadsUnderALightADarkAndAHighContrastScheme)
         QPalette palette;
     } schemes[] = {{"light", QApplication::style()->standardPalette()},
                    {"dark", darkScheme()},
-                   {"high contrast", highContrastScheme()}};
+                   {"high contrast", highContrastScheme()},
+                   {"light again", QApplication::style()->standardPalette()}};
+    // One game's windows, the scheme changed under them as a player may change it.
+    QApplication::setPalette(schemes[0].palette);
+    Form1 window;
+    window.programEnder = [] {};
+    window.Form_Load();
+    window.setPlayerScoreText("10");
+    window.setComputerScoreText("10");
+    window.showBanner();
+    window.setBannerText("Joueur\r\nGAGNE !");
+    window.menuapropos_Click();
     for (const auto& scheme : schemes) {
         SCOPED_TRACE(scheme.name);
         QApplication::setPalette(scheme.palette);
-        Form1 window;
-        window.programEnder = [] {};
-        window.Form_Load();
-        window.setPlayerScoreText("10");
-        window.setComputerScoreText("10");
-        window.showBanner();
-        window.setBannerText("Joueur\r\nGAGNE !");
-        window.menuapropos_Click();
+        QApplication::processEvents(); // the new palette reaches each widget,
+        QApplication::processEvents(); // and the fixed colours follow it
         // Drawn at twice the size, as on a high-density screen, so that a text's strokes
         // cover whole pixels in its own colour.
         const auto drawn = [](QWidget* w) {
@@ -218,8 +223,8 @@ TEST(Contrast, EveryTextReadsUnderALightADarkAndAHighContrastScheme)
                   << ", progress caption " << drawnText(main, in("Label9")).contrast()
                   << ", TORVELLE " << drawnText(about, inAbout("Label1")).contrast() << ", notice "
                   << drawnText(about, inAbout("Label3")).contrast() << '\n';
-        delete window.aboutDialog();
     }
+    delete window.aboutDialog();
     QApplication::setPalette(original);
 }
 

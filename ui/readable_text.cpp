@@ -42,8 +42,8 @@ public:
 
     bool eventFilter(QObject* /*watched*/, QEvent* event) override
     {
-        // The scheme changed; the label takes the new palette after its filters have run.
-        if (event->type() == QEvent::ApplicationPaletteChange)
+        // The scheme changed, or the ground under the label: its own change aside.
+        if (event->type() == QEvent::PaletteChange && !applying_)
             QMetaObject::invokeMethod(this, &ReadableText::apply, Qt::QueuedConnection);
         return false;
     }
@@ -53,11 +53,14 @@ private:
     {
         QPalette palette = label_->palette();
         palette.setColor(QPalette::WindowText, readableOn(designed_, groundOf(label_)));
+        applying_ = true;
         label_->setPalette(palette);
+        applying_ = false;
     }
 
     QLabel* label_;
     QColor designed_;
+    bool applying_ = false;
 };
 
 } // namespace
