@@ -14,14 +14,15 @@ TORVELLE_GAME_PACKAGES=(
 # What the tests, the benchmarks, the checks and the package add.
 TORVELLE_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
-    xvfb xauth x11-utils xdotool dbus-daemon libglib2.0-bin procps openbox xfwm4 weston
+    xvfb xauth x11-utils xdotool dbus-daemon dbus-bin libglib2.0-bin procps openbox xfwm4 weston
+    python3-gi gir1.2-glib-2.0
     desktop-file-utils appstream dpkg-dev file man-db
     debhelper lintian
     clang-format clang-tidy
 )
 # The GNOME and KDE window managers of the real-window tests, without what they only
 # recommend (a whole desktop each).
-TORVELLE_DESKTOP_PACKAGES=(mutter kwin-x11 kwin-wayland)
+TORVELLE_DESKTOP_PACKAGES=(mutter kwin-x11 kwin-wayland kwin-style-breeze)
 
 # torvelle_install [apt-get option...] -- PACKAGE...: installs those not installed yet.
 torvelle_install() {
