@@ -47,25 +47,19 @@ grep -q '^Icon=org.example.Torvelle$' "$prefix/share/applications/$id.desktop" |
 
 # Started as a desktop starts its menu entry, the game runs in a state folder of its own,
 # where its farewell files go; where that folder cannot be made, in the home folder.
-launched_in() {
-    env -i PATH="$prefix/games:/usr/bin:/bin" HOME="$prefix/home" XDG_STATE_HOME="$1" \
+mkdir -p "$prefix/home" && touch "$prefix/file"
+for row in "$prefix/state:$prefix/state/torvelle" "relative:$prefix/home/.local/state/torvelle" \
+    "$prefix/file:$prefix/home"; do
+    env -i PATH="$prefix/games:/usr/bin:/bin" HOME="$prefix/home" XDG_STATE_HOME="${row%%:*}" \
         QT_QPA_PLATFORM=offscreen gio launch "$prefix/share/applications/$id.desktop" 2>/dev/null
+    where=""
     for _ in $(seq 100); do
-        for pid in $(pgrep -x torvelle); do
-            [ "$(readlink "/proc/$pid/exe")" = "$prefix/games/torvelle" ] || continue
-            readlink "/proc/$pid/cwd"
-            kill "$pid"
-            return
-        done
+        pid=$(pgrep -x torvelle | while read -r p; do
+            [ "$(readlink "/proc/$p/exe")" = "$prefix/games/torvelle" ] && echo "$p"; done)
+        [ -n "$pid" ] && where=$(readlink "/proc/$pid/cwd") && kill "$pid" && break
         sleep 0.1
     done
-}
-mkdir -p "$prefix/home"
-touch "$prefix/not-a-folder"
-for row in "$prefix/state:$prefix/state/torvelle" "relative:$prefix/home/.local/state/torvelle" \
-    "$prefix/not-a-folder:$prefix/home"; do
-    where=$(launched_in "${row%%:*}")
-    [ "$where" = "${row#*:}" ] || { echo "menu entry with XDG_STATE_HOME=${row%%:*} ran in '$where'"; status=1; }
+    [ "$where" = "${row#*:}" ] || { echo "menu entry, XDG_STATE_HOME=${row%%:*}: ran in '$where'"; status=1; }
 done
 [ $status -eq 0 ] && echo "install layout: all ${#expect[@]} files in place"
 exit $status

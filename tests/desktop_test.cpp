@@ -20,20 +20,17 @@ namespace {
 
 using testing::WindowTest;
 
-// What each desktop does with the game's dialog windows, as its window manager decides.
+// What each desktop does with the game's dialog windows: offers minimise (openbox and KWin
+// ignore the hint against it); minimises them when asked; keeps them off its task bar (only
+// where its Alt+Tab still finds them); has an Alt+Tab to type on the X server; a keyboard.
 struct Desktop {
     QString name;
-    bool minimises;  // offers minimise (openbox and KWin ignore the hint against it)
-    bool iconifies;  // minimises them when the program asks
-    bool offTaskbar; // keeps them off its task bar: only where its Alt+Tab still finds them
-    bool switcher;   // Alt+Tab, typed on the X server, to test
-    bool keyboard;   // a keyboard, so that windows become active
+    bool minimises, iconifies, offTaskbar, switcher, keyboard;
 };
 
 const Desktop& thisDesktop()
 {
     static const Desktop desktops[] = {
-        // name             minimises iconifies offTaskbar switcher keyboard
         {"openbox", true, true, true, true, true},
         {"xfwm4", false, true, false, true, true},
         {"mutter", false, false, false, true, true},
@@ -43,11 +40,10 @@ const Desktop& thisDesktop()
         {"kwin-wayland", false, true, false, false, true},
     };
     static const Desktop unknown{};
-    const QString name = qEnvironmentVariable("TORVELLE_DESKTOP");
-    for (const Desktop& d : desktops)
-        if (d.name == name)
-            return d;
-    return unknown;
+    const auto found = std::find_if(std::begin(desktops), std::end(desktops), [](const Desktop& d) {
+        return d.name == qEnvironmentVariable("TORVELLE_DESKTOP");
+    });
+    return found == std::end(desktops) ? unknown : *found;
 }
 
 // Active, as the window system says: on Wayland, Qt's own wait for it only waits for exposure.
@@ -103,10 +99,8 @@ QRect frameOf(const QWidget* window)
     if (QTest::qWaitFor([&] { return (frameOf(window).center() - middle).manhattanLength() <= 2; },
                         3000))
         return ::testing::AssertionSuccess();
-    const QPoint centre = frameOf(window).center();
-    return ::testing::AssertionFailure()
-           << window->windowTitle().toStdString() << ": frame centred on " << centre.x() << ","
-           << centre.y();
+    const QPoint off = frameOf(window).center() - middle;
+    return ::testing::AssertionFailure() << "frame off by " << off.x() << "," << off.y();
 }
 
 // A key or a click as the desktop's own input: through the X server, to whoever gets it.

@@ -1,10 +1,8 @@
 #!/usr/bin/env bash
-# run_on_desktop.sh DESKTOP COMMAND...: runs COMMAND inside a real desktop made from
-# Debian's packages, then takes it down. DESKTOP is an X11 window manager on its own Xvfb
-# (openbox, xfwm4, mutter as GNOME runs it, kwin as KDE Plasma runs it), or a headless
-# Wayland compositor with Qt's Wayland platform (weston, mutter-wayland, kwin-wayland).
-# TORVELLE_DESKTOP tells the command which one it is on. Each run has a session bus, a
-# display and a runtime folder of its own, so that desktops started side by side never meet.
+# run_on_desktop.sh DESKTOP COMMAND...: runs COMMAND on a real desktop from Debian's packages,
+# named in TORVELLE_DESKTOP: openbox, xfwm4, mutter or kwin on an Xvfb of their own, or weston,
+# mutter-wayland or kwin-wayland headless. Each run has its own session bus, display and
+# runtime folder, so that desktops started side by side never meet.
 set -euo pipefail
 desktop=$1
 shift
@@ -23,8 +21,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# wait_for WHAT COMMAND...: up to ten seconds for COMMAND to succeed; otherwise the run
-# stops here, rather than testing on a half-started desktop.
+# wait_for WHAT COMMAND...: up to ten seconds for COMMAND; else the run stops, not half-started.
 wait_for() {
     local what=$1
     shift
@@ -39,9 +36,8 @@ wait_for() {
 export TORVELLE_DESKTOP=$desktop XDG_RUNTIME_DIR=$scratch HOME=$scratch
 unset WAYLAND_DISPLAY DISPLAY QT_QPA_PLATFORM
 
-# A session bus of its own: window managers keep their settings and shortcuts behind it
-# (without one xfwm4 exits). What it starts on demand writes to the desktop's log, and
-# goes with the bus.
+# Window managers keep settings and shortcuts behind the session bus (xfwm4 exits without one);
+# what it starts on demand writes to the desktop's log.
 dbus-daemon --session --nofork --nopidfile --address="unix:path=$scratch/bus" \
     >>"$scratch/desktop.log" 2>&1 &
 pids+=($!)
@@ -49,11 +45,10 @@ export DBUS_SESSION_BUS_ADDRESS="unix:path=$scratch/bus"
 wait_for "the session bus" test -S "$scratch/bus"
 
 start_x_server() {
-    # Xvfb picks a free display itself and writes its number once it accepts connections.
-    # It listens on Linux's abstract socket alone: a socket file in /tmp/.X11-unix could be
-    # removed under it by the last clean-up of a server that had the same number a moment
-    # before. A number whose old server is still going away is tried again. No reset when
-    # the last client leaves: a server resetting refuses the next one for a moment.
+    # Xvfb picks a free display and writes its number once it accepts connections. Only the
+    # abstract socket: a socket file could be removed by a server just gone with that number,
+    # whose abstract socket, still going away, makes a new one try again. No reset when the
+    # last client leaves: a resetting server refuses the next one for a moment.
     local attempt server
     for attempt in 1 2 3; do
         Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -nolisten unix -noreset \
@@ -73,7 +68,7 @@ start_x_server() {
         sleep 0.5
     done
     export QT_QPA_PLATFORM=xcb
-    # Programs the bus starts on demand (KDE's shortcut daemon) need the display too.
+    # For what the bus starts on demand (KDE's shortcut daemon).
     dbus-update-activation-environment DISPLAY XDG_RUNTIME_DIR HOME XDG_CURRENT_DESKTOP
 }
 
@@ -97,7 +92,7 @@ kwin_switcher_registered() {
         --method org.kde.kglobalaccel.Component.shortcutNames | grep -q "Walk Through Windows'"
 }
 
-# As the desktop's own session names itself, for the windows' platform theme.
+# As the desktop's own session names itself.
 case $desktop in
 mutter*) export XDG_CURRENT_DESKTOP=GNOME ;;
 kwin*) export XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 KWIN_COMPOSE=Q ;;
@@ -131,8 +126,7 @@ mutter-wayland)
     wait_for "the virtual keyboard and pointer" grep -q ready "$scratch/seat.log"
     ;;
 kwin-wayland)
-    # Debian's binary carries a file capability a container cannot grant; a plain copy runs,
-    # and KWin's own platform plug-in only serves a program of that name.
+    # A plain copy, of that name: a container cannot grant the binary's file capability.
     mkdir "$scratch/kwin" && cp /usr/bin/kwin_wayland "$scratch/kwin/"
     start_wayland "$scratch/kwin/kwin_wayland" --virtual --width 1024 --height 768 \
         --socket torvelle-test
