@@ -9,7 +9,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QScreen>
 
 #include "about_dialog.h"
 #include "accessibility.h"
