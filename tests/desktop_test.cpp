@@ -46,10 +46,13 @@ const Desktop& thisDesktop()
     return found == std::end(desktops) ? unknown : *found;
 }
 
+// How long a wait may last: only a fault reaches it, however slow or busy the machine.
+constexpr int kPatience = 20000;
+
 // Active, as the window system says: on Wayland, Qt's own wait for it only waits for exposure.
 bool becomesActive(const QWidget* window)
 {
-    return QTest::qWaitFor([window] { return window->isActiveWindow(); }, 5000);
+    return QTest::qWaitFor([window] { return window->isActiveWindow(); }, kPatience);
 }
 
 bool onX11()
@@ -83,7 +86,7 @@ xcb_window_t activeWindow()
 bool framed(const QWidget* window)
 {
     return QTest::qWaitFor([window] { return !window->windowHandle()->frameMargins().isNull(); },
-                           5000);
+                           kPatience);
 }
 
 // The whole frame as the X server has it: Qt's idea of a window's place can lag behind
@@ -97,7 +100,7 @@ QRect frameOf(const QWidget* window)
 ::testing::AssertionResult frameCentredOn(const QWidget* window, QPoint middle)
 {
     if (QTest::qWaitFor([&] { return (frameOf(window).center() - middle).manhattanLength() <= 2; },
-                        3000))
+                        kPatience))
         return ::testing::AssertionSuccess();
     const QPoint off = frameOf(window).center() - middle;
     return ::testing::AssertionFailure() << "frame off by " << off.x() << "," << off.y();
@@ -126,7 +129,7 @@ void clickOnScreen(QWidget* widget, QPoint at)
     }
     // As a hand does: the pointer arrives over the cell, and the click follows.
     xdotool({"mousemove", QString::number(global.x()), QString::number(global.y())});
-    (void)QTest::qWaitFor([widget] { return widget->underMouse(); }, 2000);
+    ASSERT_TRUE(QTest::qWaitFor([widget] { return widget->underMouse(); }, kPatience));
     xdotool({"click", "1"});
 }
 
@@ -150,7 +153,7 @@ bool theGameGoesBy(const QString& name)
             said += game.readAllStandardError();
             return said.contains("set_app_id(\"" + name.toLatin1() + "\")");
         },
-        10000);
+        kPatience);
     game.kill();
     game.waitForFinished();
     return found;
@@ -169,7 +172,8 @@ protected:
         ASSERT_TRUE(framed(w));
         // The window manager may frame the window before it lists what it allows.
         EXPECT_TRUE(QTest::qWaitFor(
-            [w] { return lists(w, "_NET_WM_ALLOWED_ACTIONS", "_NET_WM_ACTION_CLOSE"); }, 3000));
+            [w] { return lists(w, "_NET_WM_ALLOWED_ACTIONS", "_NET_WM_ACTION_CLOSE"); },
+            kPatience));
         for (const char* absent : {"_NET_WM_ACTION_MAXIMIZE_HORZ", "_NET_WM_ACTION_MAXIMIZE_VERT",
                                    "_NET_WM_ACTION_RESIZE"})
             EXPECT_FALSE(lists(w, "_NET_WM_ALLOWED_ACTIONS", absent)) << absent;
@@ -225,6 +229,8 @@ TEST_F(RealDesktop, AWholeGameIsPlayedWithClicksAndEveryBoxShowsWholeInTheMiddle
     boxes.onBox = [&](const testing::SeenBox& seen) {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
+        if (HasFailure())
+            return; // one misplaced box says it; the rest of the game is only answered
         if (onX11()) {
             expectDialogFrame(box);
             EXPECT_TRUE(frameCentredOn(box, frameOf(window.get()).center()))
@@ -236,6 +242,21 @@ TEST_F(RealDesktop, AWholeGameIsPlayedWithClicksAndEveryBoxShowsWholeInTheMiddle
             EXPECT_LE(label->fontMetrics().horizontalAdvance(line), label->contentsRect().width())
                 << line.toStdString();
     };
+    if (onX11()) {
+        // Away from the middle of the screen, so that a box centred on the screen is caught;
+        // once the game has settled where it was placed, as a player moves it.
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] {
+                return !window->findChild<QObject*>("torvelle-frame-placement",
+                                                    Qt::FindDirectChildrenOnly);
+            },
+            kPatience));
+        const QPoint away = frameOf(window.get()).center() - QPoint(180, 120);
+        window->move(window->pos() - QPoint(180, 120));
+        ASSERT_TRUE(frameCentredOn(window.get(), away));
+        ASSERT_TRUE(QTest::qWaitFor(
+            [&] { return window->geometry() == x11::clientArea(idOf(window.get())); }, kPatience));
+    }
     window->menuaide_Click();
     // The help read, the window manager gives the game back the keyboard, then the clicks.
     ASSERT_TRUE(!thisDesktop().keyboard || becomesActive(window.get()));
@@ -243,7 +264,7 @@ TEST_F(RealDesktop, AWholeGameIsPlayedWithClicksAndEveryBoxShowsWholeInTheMiddle
     for (int i = 0; i < 100 && !boxes.texts().contains("Rejouer ?"); ++i) {
         const int before = window->game().restant();
         clickOnScreen(cell(i), {16, 16});
-        ASSERT_TRUE(QTest::qWaitFor([&] { return window->game().restant() != before; }, 5000))
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->game().restant() != before; }, kPatience))
             << "click " << i;
     }
     ASSERT_TRUE(boxes.texts().contains("Rejouer ?"));
@@ -267,18 +288,19 @@ TEST_F(RealDesktop, TheKeyboardAlwaysFindsTheWayBackToTheGame)
         const xcb_window_t active = activeWindow();
         return !window->isActiveWindow() && active != game && active != XCB_WINDOW_NONE;
     };
-    ASSERT_TRUE(QTest::qWaitFor(coverActive, 5000));
+    ASSERT_TRUE(QTest::qWaitFor(coverActive, kPatience));
     altTab();
     EXPECT_TRUE(becomesActive(window.get())) << "covered, then Alt+Tab";
 
     if (thisDesktop().minimises) {
         window->showMinimized();
         ASSERT_TRUE(QTest::qWaitFor(
-            [this] { return lists(window.get(), "_NET_WM_STATE", "_NET_WM_STATE_HIDDEN"); }, 5000));
-        ASSERT_TRUE(QTest::qWaitFor(coverActive, 5000));
+            [this] { return lists(window.get(), "_NET_WM_STATE", "_NET_WM_STATE_HIDDEN"); },
+            kPatience));
+        ASSERT_TRUE(QTest::qWaitFor(coverActive, kPatience));
         altTab();
         EXPECT_TRUE(becomesActive(window.get())) << "minimised, then Alt+Tab";
-        EXPECT_TRUE(QTest::qWaitFor([this] { return !window->isMinimized(); }, 3000));
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !window->isMinimized(); }, kPatience));
     }
     cover.kill();
     cover.waitForFinished();
@@ -308,14 +330,14 @@ TEST_F(RealDesktop, AboutBringsTheDialogBackFromTheIconicStateOrFromBehind)
         // Qt 6.4 on Wayland may miss the compositor taking the keyboard away under load: then
         // the check below is weaker, never wrong.
         const bool away = QTest::qWaitFor(
-            [&] { return !about->isActiveWindow() && window->isActiveWindow(); }, 5000);
+            [&] { return !about->isActiveWindow() && window->isActiveWindow(); }, kPatience);
         ASSERT_TRUE(away || !onX11());
     }
 
     window->menuapropos_Click();
     EXPECT_EQ(window->aboutDialog(), about) << "the same dialog";
-    EXPECT_TRUE(
-        QTest::qWaitFor([about] { return !about->isMinimized() && about->isVisible(); }, 5000));
+    EXPECT_TRUE(QTest::qWaitFor([about] { return !about->isMinimized() && about->isVisible(); },
+                                kPatience));
     EXPECT_TRUE(!keyboard || becomesActive(about)) << "back in front, with the keyboard";
     EXPECT_EQ(about->findChild<QLabel*>(QStringLiteral("Label2"))->text(), version);
 }

@@ -4,6 +4,19 @@
 # mutter-wayland or kwin-wayland headless. Each run has its own session bus, display and
 # runtime folder, so that desktops started side by side never meet.
 set -euo pipefail
+
+# Each run in a network namespace of its own. X servers here listen on Linux's abstract
+# sockets, which belong to a namespace: no client of this run can reach another run's server,
+# not even one still giving up the display number this run's server then takes.
+if [ -z "${TORVELLE_DESKTOP_NAMESPACE:-}" ]; then
+    export TORVELLE_DESKTOP_NAMESPACE=1
+    namespace=(unshare --net)
+    [ "$(id -u)" -eq 0 ] || namespace=(unshare --user --map-current-user --net)
+    if "${namespace[@]}" true 2>/dev/null; then
+        exec "${namespace[@]}" "$0" "$@"
+    fi
+    echo "run_on_desktop.sh: this machine gives no network namespace; runs side by side may meet" >&2
+fi
 desktop=$1
 shift
 scratch=$(mktemp -d)

@@ -85,6 +85,17 @@ private:
     }
 };
 
+// Until answered; then the window that opened the box has the keyboard again, as the
+// owner of a box always has on the desktop the game was born on: not every window
+// manager hands it back by itself, and keys typed then would reach nothing.
+void answer(QMessageBox& box)
+{
+    box.exec();
+    QWidget* opener = box.parentWidget() ? box.parentWidget()->window() : nullptr;
+    if (opener && opener->isVisible() && !opener->isMinimized())
+        opener->activateWindow();
+}
+
 } // namespace
 
 MessageAnswer showMessageBox(QWidget* parent, std::string_view prompt, std::string_view title,
@@ -105,7 +116,7 @@ MessageAnswer showMessageBox(QWidget* parent, std::string_view prompt, std::stri
         box.setStandardButtons(QMessageBox::Ok);
         box.button(QMessageBox::Ok)->setText(displayText(ui_texts::kOk));
         box.button(QMessageBox::Ok)->setIcon(QIcon()); // a plain "OK", as every button here
-        box.exec();
+        answer(box);
         return MessageAnswer::Ok;
     }
     // "Non" ends the program, so it must be chosen, never reached by Escape or
@@ -113,7 +124,7 @@ MessageAnswer showMessageBox(QWidget* parent, std::string_view prompt, std::stri
     QAbstractButton* yes = box.addButton(displayText(ui_texts::kYes), QMessageBox::YesRole);
     box.addButton(displayText(ui_texts::kNo), QMessageBox::AcceptRole);
     box.setDefaultButton(static_cast<QPushButton*>(yes));
-    box.exec();
+    answer(box);
     return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
