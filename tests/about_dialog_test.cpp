@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "about_dialog.h"
+#include "ui_texts.h"
 #include "window_fixture.h"
 
 namespace torvelle {
@@ -27,9 +28,9 @@ const QString kPayment = QStringLiteral("Si vous jouez souvent à Torvelle,\n"
 
 TEST(AboutVersion, RunsTheMinorNumberAndTheRevisionTogether)
 {
-    EXPECT_EQ(Dialog::versionText(1, 0, 3),
+    EXPECT_EQ(ui_texts::aboutVersionText(1, 0, 3),
               "Version 1.03 --  Le Logiciel français\r\n           de Torvelle");
-    EXPECT_EQ(Dialog::versionText(1, 10, 15),
+    EXPECT_EQ(ui_texts::aboutVersionText(1, 10, 15),
               "Version 1.1015 --  Le Logiciel français\r\n           de Torvelle");
 }
 

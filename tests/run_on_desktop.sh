@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # run_on_desktop.sh DESKTOP COMMAND...: runs COMMAND on a real desktop from Debian's packages,
 # named in TORVELLE_DESKTOP: openbox, xfwm4, mutter or kwin on an Xvfb of their own, or weston,
-# mutter-wayland or kwin-wayland headless. Each run has its own session bus, display and
-# runtime folder, so that desktops started side by side never meet.
+# mutter-wayland or kwin-wayland headless; or a bare Xvfb for Wine's own desktop (wine). Each
+# run has its own session bus, display and runtime folder, so that desktops started side by side
+# never meet.
 set -euo pipefail
 
 # Each run in a network namespace of its own. X servers here listen on Linux's abstract
@@ -126,6 +127,10 @@ openbox | xfwm4 | mutter | kwin)
     wait_for "the window manager" window_manager_named
     # KWin's Alt+Tab works once its shortcuts are registered with KDE's shortcut daemon.
     [ "$desktop" != kwin ] || wait_for "KWin's shortcuts" kwin_switcher_registered
+    ;;
+wine)
+    # Wine's own desktop, in one window of the X server, is the window manager.
+    start_x_server
     ;;
 weston)
     start_wayland weston --backend=headless-backend.so --use-pixman --width=1024 --height=768 \

@@ -21,13 +21,6 @@ constexpr qreal kNamePoints = 21.75;
 
 } // namespace
 
-std::string Dialog::versionText(int major, int minor, int revision)
-{
-    // The minor number and the revision run together after the point.
-    return "Version " + std::to_string(major) + "." + std::to_string(minor) +
-           std::to_string(revision) + " --  Le Logiciel français\r\n           de Torvelle";
-}
-
 Dialog::Dialog(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Dialog"));
@@ -92,8 +85,8 @@ void Dialog::Form_Load()
 {
     label3_->setText(displayText(ui_texts::kAboutNotice));
     label3_->adjustSize();
-    label2_->setText(
-        displayText(versionText(version::kMajor, version::kMinor, version::kRevision)));
+    label2_->setText(displayText(
+        ui_texts::aboutVersionText(version::kMajor, version::kMinor, version::kRevision)));
     label2_->adjustSize();
 }
 

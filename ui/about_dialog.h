@@ -19,9 +19,6 @@ public:
 
     explicit Dialog(QWidget* parent = nullptr);
 
-    // "Version 1.03 --  Le Logiciel français", CR LF, then "de Torvelle" indented.
-    static std::string versionText(int major, int minor, int revision);
-
     void OKButton_Click();
     void Command1_Click();
 

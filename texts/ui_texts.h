@@ -1,6 +1,8 @@
-// ui_texts.h: every fixed text of the windows, menus and their messages, in its exact wording.
+// ui_texts.h: every fixed text of the windows, menus and their messages, in its exact wording,
+// shared by the Qt and the Windows front ends.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace torvelle::ui_texts {
@@ -57,6 +59,13 @@ inline constexpr std::string_view kAboutNotice = "Partagiciel : jouer souvent, c
                                                  "\r\n"
                                                  "Copie libre et gratuite, vente interdite.\r\n"
                                                  "Tous droits réservés à l'auteur.";
+// "Version 1.03 --  Le Logiciel français", CR LF, then "de Torvelle" indented: the minor
+// number and the revision run together after the point.
+inline std::string aboutVersionText(int major, int minor, int revision)
+{
+    return "Version " + std::to_string(major) + "." + std::to_string(minor) +
+           std::to_string(revision) + " --  Le Logiciel français\r\n           de Torvelle";
+}
 inline constexpr std::string_view kOk = "OK";
 inline constexpr std::string_view kPayButton = "Payement";
 inline constexpr std::string_view kPaymentTitle = "Pour payer Torvelle";

@@ -1,0 +1,113 @@
+#!/usr/bin/env bash
+# play_under_wine.sh TORVELLE.EXE PROBE.EXE REPLAY: plays a whole game of the Windows build under
+# Wine with real X clicks and keys, in a Wine prefix of its own on Wine's own desktop (run through
+# run_on_desktop.sh wine), and checks what it shows against the Qt build's REPLAY of the same
+# clicks: every message box's title, text and buttons, the board and the scores at the end. Then
+# the frames, the About dialog, the help and the farewell files. One line says what failed.
+set -euo pipefail
+exe=$1 probe_exe=$2 replay=$3
+scratch=$(mktemp -d)
+trap 'status=$?; wineserver -k 2>/dev/null || true; rm -rf "$scratch"; exit $status' EXIT
+export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+fail() {
+    echo "play_under_wine.sh: $*" >&2
+    tail -n 20 "$scratch/game.log" >&2 2>/dev/null
+    exit 1
+}
+expect() { [ "$2" = "$3" ] || fail "$1: got '$2', expected '$3'"; }
+
+wineboot -i >"$scratch/wineboot.log" 2>&1 || fail "no Wine prefix: $(tail -n 3 "$scratch/wineboot.log")"
+mkdir "$scratch/game" && cd "$scratch/game"
+printf 'kept' >ordi_jeu # an existing farewell file keeps its contents
+# On a Wine desktop of the screen's size, with the frames Windows draws; the probe looks there.
+wine explorer /desktop=torvelle,1024x768 "$exe" >"$scratch/game.log" 2>&1 &
+coproc PROBE { wine "$probe_exe" 2>/dev/null; }
+ask() { echo "$*" >&"${PROBE[1]}"; IFS= read -r -t 30 reply <&"${PROBE[0]}" || fail "the probe did not answer '$*'"; reply=${reply%$'\r'}; }
+click() { xdotool mousemove "$1" "$2" click 1; }
+field() { cut -f "$1" <<<"$reply"; }
+# Answers the box that is open with BUTTON and records it as the Qt replay prints it.
+answer_box() {
+    ask box
+    [ "$reply" != timeout ] || fail "no message box came"
+    local title text buttons places
+    IFS=$'\t' read -r title text buttons places <<<"$reply"
+    echo "box	$title	$text	$buttons" >>"$scratch/windows.txt"
+    local names=(${buttons//,/ }) index=0
+    IFS=';' read -r -a at <<<"$places"
+    for name in "${names[@]}"; do [ "$name" = "$1" ] && break; index=$((index + 1)); done
+    [ "$index" -lt "${#names[@]}" ] || fail "no button '$1' on '$title'"
+    [ "$title" != "Torvelle !" ] || record_end
+    click ${at[$index]}
+    ask nobox
+}
+record_end() {
+    ask cells; echo "board	$reply" >>"$scratch/windows.txt"
+    ask controls; echo "controls	$(cut -f 1-5 <<<"$reply")" >>"$scratch/windows.txt"
+}
+
+# The window as the game has always had it: a fixed dialog frame with the close box only, no
+# task bar button, centred, its client area at its size, the focus on the grid.
+ask form
+expect "main window" "$reply" $'Le jeux de Torvelle !\tcaption,close,dialogframe,hiddenowner\t551x372\t0,0'
+ask focus
+expect "focus at start" "$(field 1)" TorvelleGrid
+ask controls
+expect "slider range" "$(field 6)" "20..100"
+
+# One click on the slider sets the breath; then ten ships and shots until "Rejouer ?".
+ask slider && click $reply
+ask controls
+breath=$(field 7)
+for cell in $(seq 0 99); do
+    ask cells
+    before=$(cut -f $((cell + 1)) <<<"$reply")
+    ask cell "$cell" && click $reply
+    ask changed "$cell" "$before"
+    [ "$reply" != timeout ] || fail "click on cell $cell changed nothing"
+    while [ "$reply" = box ]; do
+        ask box
+        if [[ $reply == "Torvelle !"* ]]; then answer_box Oui; break 2; fi
+        answer_box OK
+        ask cells
+        [ "$(cut -f $((cell + 1)) <<<"$reply")" != "$before" ] && break
+        ask changed "$cell" "$before"
+    done
+done
+grep -q "^box	Torvelle !	Rejouer ?" "$scratch/windows.txt" || fail "the game did not reach 'Rejouer ?'"
+"$replay" "$breath" "$cell" >"$scratch/qt.txt" || fail "the Qt replay failed"
+diff "$scratch/qt.txt" "$scratch/windows.txt" >&2 || fail "the Windows build and the Qt build differ for the same clicks"
+ask cells
+[ "$(tr '\t' '\n' <<<"$reply" | grep -vc ', mer$')" = 0 ] || fail "'Oui' did not start a new game"
+
+# About: through the keyboard's menu, its texts, the payment message, closed by its close box.
+xdotool key alt+question Down Return
+ask about
+IFS=$'\t' read -r title flags size offset label1 label2 label3 ok pay <<<"$reply"
+expect "About frame" "$title	$flags	$size	$offset" $'A propos de TORVELLE\tcaption,close,dialogframe,hiddenowner\t391x155\t0,0'
+expect "About name" "$label1" TORVELLE
+expect "About version" "$label2" 'Version 1.03 --  Le Logiciel français\n           de Torvelle'
+[[ $label3 == *'\n        torvelle@example.org\n\n'* ]] || fail "About notice: $label3"
+expect "About buttons" "${ok%@*} ${pay%@*}" "OK Payement"
+ask focus
+expect "focus in About" "$reply" $'Button\tOK'
+click ${pay#*@}
+answer_box OK
+xdotool key alt+F4
+ask noabout
+expect "About closed by its close box" "$reply" gone
+
+# The help, then the close box of the main window: the farewell and its two files.
+xdotool key alt+question Return
+answer_box OK
+ask form
+xdotool key alt+F4
+answer_box OK
+ask gone
+expect "main window closed" "$reply" gone
+wait_files=0
+while [ ! -e jeujou ] && [ $wait_files -lt 100 ]; do sleep 0.1; wait_files=$((wait_files + 1)); done
+expect "files left" "$(ls | tr '\n' ' ')" "jeujou ordi_jeu "
+expect "ordi_jeu kept" "$(cat ordi_jeu)" kept
+expect "jeujou empty" "$(stat -c %s jeujou)" 0
+tail -n 4 "$scratch/windows.txt" | cut -f 1-3 >&2
+echo "play_under_wine.sh: a whole game, its boxes, the About dialog and the farewell as the Qt build shows them"

@@ -1,0 +1,243 @@
+// probe.cpp: reads the game's windows under Wine for the Windows tests, as a screen reader or a
+// test tool would: one command a line on standard input, one answer a line on standard output.
+#include <iostream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include "wide_text.h"
+
+namespace {
+
+using torvelle::win32::narrow;
+
+std::string textOf(HWND window)
+{
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    std::string line;
+    for (char c : narrow(text))
+        if (c != '\r')
+            line += c == '\n' ? std::string("\\n") : std::string(1, c);
+    return line;
+}
+
+std::string classOf(HWND window)
+{
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return narrow(name);
+}
+
+HWND form()
+{
+    return FindWindowW(L"TorvelleForm1", nullptr);
+}
+
+// The visible message box of the game, if one is open.
+HWND openBox()
+{
+    DWORD game = 0;
+    GetWindowThreadProcessId(form(), &game);
+    HWND found = nullptr;
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); w;
+         w = FindWindowExW(nullptr, w, L"#32770", nullptr)) {
+        DWORD process = 0;
+        GetWindowThreadProcessId(w, &process);
+        if (IsWindowVisible(w) && (!game || process == game))
+            found = w;
+    }
+    return found;
+}
+
+std::string centreOf(HWND window)
+{
+    RECT r;
+    GetWindowRect(window, &r);
+    return std::to_string((r.left + r.right) / 2) + " " + std::to_string((r.top + r.bottom) / 2);
+}
+
+// Title, frame, client size and the frame's offset from the middle of the work area.
+std::string frameOf(HWND window)
+{
+    if (!window)
+        return "none";
+    const LONG style = GetWindowLongW(window, GWL_STYLE);
+    const LONG ex = GetWindowLongW(window, GWL_EXSTYLE);
+    std::string flags;
+    const auto flag = [&](bool on, const char* name) {
+        if (on)
+            flags += std::string(flags.empty() ? "" : ",") + name;
+    };
+    flag((style & WS_CAPTION) == WS_CAPTION, "caption");
+    flag(style & WS_SYSMENU, "close");
+    flag(style & WS_MINIMIZEBOX, "minimize");
+    flag(style & WS_MAXIMIZEBOX, "maximize");
+    flag(style & WS_THICKFRAME, "resizable");
+    flag(ex & WS_EX_DLGMODALFRAME, "dialogframe");
+    flag(ex & WS_EX_APPWINDOW, "taskbar");
+    flag(GetWindow(window, GW_OWNER) && !IsWindowVisible(GetWindow(window, GW_OWNER)),
+         "hiddenowner");
+    RECT client, outer, work;
+    GetClientRect(window, &client);
+    GetWindowRect(window, &outer);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    std::ostringstream out;
+    out << textOf(window) << '\t' << flags << '\t' << client.right << 'x' << client.bottom << '\t'
+        << (outer.left + outer.right - work.left - work.right) / 2 << ','
+        << (outer.top + outer.bottom - work.top - work.bottom) / 2;
+    return out.str();
+}
+
+std::string boxOf(HWND box)
+{
+    std::string buttons, places;
+    for (int id : {IDOK, IDYES, IDNO, IDCANCEL})
+        if (HWND button = GetDlgItem(box, id); button && IsWindowVisible(button)) {
+            buttons += (buttons.empty() ? "" : ",") + textOf(button);
+            places += (places.empty() ? "" : ";") + centreOf(button);
+        }
+    HWND text = GetDlgItem(box, 0xFFFF);
+    return textOf(box) + '\t' + (text ? textOf(text) : "") + '\t' + buttons + '\t' + places;
+}
+
+std::string cells()
+{
+    std::string all;
+    for (int i = 0; i < 100; ++i)
+        all +=
+            (i ? "\t" : "") +
+            textOf(GetDlgItem(FindWindowExW(form(), nullptr, L"TorvelleGrid", nullptr), 1000 + i));
+    return all;
+}
+
+HWND child(HWND parent, const wchar_t* className)
+{
+    return FindWindowExW(parent, nullptr, className, nullptr);
+}
+
+// The scores, the banner, the progress bar's tenths and the slider's range and value.
+std::string controls()
+{
+    const HWND f = form();
+    const HWND banner = GetDlgItem(f, 7);
+    const HWND progress = child(f, PROGRESS_CLASSW);
+    const HWND slider = child(f, TRACKBAR_CLASSW);
+    std::ostringstream out;
+    out << textOf(GetDlgItem(f, 4)) << '\t' << textOf(GetDlgItem(f, 6)) << '\t'
+        << (IsWindowVisible(banner) ? textOf(banner) : "(hidden)") << '\t'
+        << SendMessageW(progress, PBM_GETRANGE, FALSE, 0) << '\t'
+        << SendMessageW(progress, PBM_GETPOS, 0, 0) << '\t'
+        << SendMessageW(slider, TBM_GETRANGEMIN, 0, 0) << ".."
+        << SendMessageW(slider, TBM_GETRANGEMAX, 0, 0) << '\t'
+        << SendMessageW(slider, TBM_GETPOS, 0, 0);
+    return out.str();
+}
+
+std::string focused()
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(form(), nullptr), &info) || !info.hwndFocus)
+        return "none";
+    return classOf(info.hwndFocus) + '\t' + textOf(info.hwndFocus);
+}
+
+// Waits, up to a limit only a fault reaches, for `done` to give an answer.
+template <typename Done> std::string waitFor(Done done)
+{
+    for (int i = 0; i < 1000; ++i) {
+        if (std::string answer = done(); !answer.empty())
+            return answer;
+        Sleep(20);
+    }
+    return "timeout";
+}
+
+std::string answer(const std::string& line)
+{
+    std::istringstream words(line);
+    std::string command;
+    words >> command;
+    if (command == "form")
+        return waitFor([] { return form() && IsWindowVisible(form()) ? frameOf(form()) : ""; });
+    if (command == "about")
+        return waitFor([] {
+            const HWND about = FindWindowW(L"TorvelleDialog", nullptr);
+            if (!about || !IsWindowVisible(about))
+                return std::string();
+            std::string labels;
+            for (HWND w = child(about, L"Static"); w;
+                 w = FindWindowExW(about, w, L"Static", nullptr))
+                labels += '\t' + textOf(w);
+            std::string buttons;
+            for (HWND w = child(about, L"Button"); w;
+                 w = FindWindowExW(about, w, L"Button", nullptr))
+                buttons += '\t' + textOf(w) + '@' + centreOf(w);
+            return frameOf(about) + labels + buttons;
+        });
+    if (command == "noabout")
+        return waitFor([] { return FindWindowW(L"TorvelleDialog", nullptr) ? "" : "gone"; });
+    if (command == "box")
+        return waitFor([] {
+            const HWND box = openBox();
+            return box ? boxOf(box) : "";
+        });
+    if (command == "nobox")
+        return waitFor([] { return openBox() ? "" : "none"; });
+    if (command == "cells")
+        return cells();
+    if (command == "controls")
+        return controls();
+    if (command == "focus")
+        return focused();
+    if (command == "cell") { // where cell N is on the screen
+        int i = 0;
+        words >> i;
+        return centreOf(GetDlgItem(child(form(), L"TorvelleGrid"), 1000 + i));
+    }
+    if (command == "slider")
+        return centreOf(child(form(), TRACKBAR_CLASSW));
+    if (command == "changed") { // until cell N no longer reads as it did, or a box opens
+        int i = 0;
+        words >> i;
+        std::string before;
+        std::getline(words >> std::ws, before);
+        return waitFor([&] {
+            if (openBox())
+                return std::string("box");
+            const std::string now = textOf(GetDlgItem(child(form(), L"TorvelleGrid"), 1000 + i));
+            return now != before ? std::string("changed") : std::string();
+        });
+    }
+    if (command == "gone")
+        return waitFor([] { return form() ? "" : "gone"; });
+    return "unknown command";
+}
+
+} // namespace
+
+int main()
+{
+    // The game's windows are on Wine's desktop of that name, once the game has made it; this
+    // thread looks there too.
+    for (int i = 0; i < 1000; ++i) {
+        if (HDESK desktop = OpenDesktopW(L"torvelle", 0, FALSE, GENERIC_ALL)) {
+            SetThreadDesktop(desktop);
+            break;
+        }
+        Sleep(20);
+    }
+    std::string line;
+    while (std::getline(std::cin, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        std::cout << answer(line) << std::endl;
+    }
+    return 0;
+}

@@ -1,0 +1,12 @@
+// wide_text.h: the game's UTF-8 texts as Windows wants them, in UTF-16.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace torvelle::win32 {
+
+std::wstring wide(std::string_view utf8);
+std::string narrow(std::wstring_view utf16);
+
+} // namespace torvelle::win32
