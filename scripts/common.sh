@@ -24,6 +24,12 @@ TORVELLE_TEST_PACKAGES=(
 # recommend (a whole desktop each).
 TORVELLE_DESKTOP_PACKAGES=(mutter kwin-x11 kwin-wayland kwin-style-breeze)
 
+# What the Windows build and its tests under Wine add (scripts/windows), without recommends.
+TORVELLE_WINDOWS_PACKAGES=(
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 fonts-wine nsis zip
+    xvfb xauth x11-utils xdotool dbus-daemon
+)
+
 # torvelle_install [apt-get option...] -- PACKAGE...: installs those not installed yet.
 torvelle_install() {
     local options=()

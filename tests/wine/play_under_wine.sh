@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# play_under_wine.sh TORVELLE.EXE PROBE.EXE REPLAY: plays a whole game of the Windows build under
-# Wine with real X clicks and keys, in a Wine prefix of its own on Wine's own desktop (run through
-# run_on_desktop.sh wine), and checks what it shows against the Qt build's REPLAY of the same
-# clicks: every message box's title, text and buttons, the board and the scores at the end. Then
-# the frames, the About dialog, the help and the farewell files. One line says what failed.
+# play_under_wine.sh SETUP.EXE PROBE.EXE REPLAY: installs the Windows build with its installer in a
+# Wine prefix of its own and plays a whole game of the installed game with real X clicks and keys
+# on Wine's own desktop (run through run_on_desktop.sh wine). What it shows is checked against
+# the Qt build's REPLAY of the same clicks: every message box's title, text and buttons, the board
+# and the scores at the end. Then the frames, the About dialog, the help, the farewell files, and
+# the uninstaller. One line says what failed.
 set -euo pipefail
-exe=$1 probe_exe=$2 replay=$3
+setup=$1 probe_exe=$2 replay=$3
 scratch=$(mktemp -d)
 trap 'status=$?; wineserver -k 2>/dev/null || true; rm -rf "$scratch"; exit $status' EXIT
 export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
@@ -17,6 +18,13 @@ fail() {
 expect() { [ "$2" = "$3" ] || fail "$1: got '$2', expected '$3'"; }
 
 wineboot -i >"$scratch/wineboot.log" 2>&1 || fail "no Wine prefix: $(tail -n 3 "$scratch/wineboot.log")"
+wine "$setup" /S >"$scratch/setup.log" 2>&1 || fail "the installer failed"
+installed="$WINEPREFIX/drive_c/Program Files/Torvelle"
+exe="$installed/torvelle.exe"
+for file in "$exe" "$installed/LISEZMOI.txt" "$installed/desinstaller.exe" \
+    "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Torvelle.lnk"; do
+    [ -e "$file" ] || fail "not installed: ${file#"$WINEPREFIX/"}"
+done
 mkdir "$scratch/game" && cd "$scratch/game"
 printf 'kept' >ordi_jeu # an existing farewell file keeps its contents
 # On a Wine desktop of the screen's size, with the frames Windows draws; the probe looks there.
@@ -109,5 +117,9 @@ while [ ! -e jeujou ] && [ $wait_files -lt 100 ]; do sleep 0.1; wait_files=$((wa
 expect "files left" "$(ls | tr '\n' ' ')" "jeujou ordi_jeu "
 expect "ordi_jeu kept" "$(cat ordi_jeu)" kept
 expect "jeujou empty" "$(stat -c %s jeujou)" 0
-tail -n 4 "$scratch/windows.txt" | cut -f 1-3 >&2
-echo "play_under_wine.sh: a whole game, its boxes, the About dialog and the farewell as the Qt build shows them"
+
+# The uninstaller leaves nothing of the game behind.
+wine "$installed/desinstaller.exe" /S >>"$scratch/setup.log" 2>&1
+for _ in $(seq 200); do [ -e "$installed" ] || break; sleep 0.1; done
+[ ! -e "$installed" ] || fail "the uninstaller left $(ls "$installed")"
+echo "play_under_wine.sh: installed, a whole game with its boxes as the Qt build shows them, the About dialog, the farewell, uninstalled"
