@@ -30,6 +30,9 @@ TORVELLE_WINDOWS_PACKAGES=(
     xvfb xauth x11-utils xdotool dbus-daemon
 )
 
+# What checking the package the Debian way adds (scripts/package --check), without recommends.
+TORVELLE_DEBIAN_PACKAGES=(mmdebstrap sbuild piuparts autopkgtest uidmap debootstrap gzip)
+
 # torvelle_install [apt-get option...] -- PACKAGE...: installs those not installed yet.
 torvelle_install() {
     local options=()
