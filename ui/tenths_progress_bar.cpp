@@ -1,8 +1,7 @@
 // tenths_progress_bar.cpp: real numbers shown in tenths; a value past the maximum fills the bar.
 #include "tenths_progress_bar.h"
 
-#include <algorithm>
-#include <cmath>
+#include "progress_steps.h"
 
 namespace torvelle {
 
@@ -28,10 +27,9 @@ void TenthsProgressBar::setRealValue(double value)
 
 void TenthsProgressBar::refresh()
 {
-    const auto steps = [](double v) { return static_cast<int>(std::lround(v * kStepsPerUnit)); };
-    setMaximum(steps(maximum_));
-    // A count above a newly lowered maximum shows as a full bar until the next turn.
-    setValue(std::min(steps(value_), maximum()));
+    const ProgressSteps steps = ProgressSteps::of(value_, maximum_);
+    setMaximum(steps.maximum);
+    setValue(steps.value);
 }
 
 } // namespace torvelle

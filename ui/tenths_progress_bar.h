@@ -3,6 +3,8 @@
 
 #include <QProgressBar>
 
+#include "progress_steps.h"
+
 namespace torvelle {
 
 // QProgressBar counts in whole steps; this one counts in tenths so that a
@@ -10,7 +12,7 @@ namespace torvelle {
 class TenthsProgressBar : public QProgressBar {
     Q_OBJECT
 public:
-    static constexpr int kStepsPerUnit = 10;
+    static constexpr int kStepsPerUnit = ProgressSteps::kPerUnit;
 
     explicit TenthsProgressBar(QWidget* parent);
 

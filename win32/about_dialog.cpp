@@ -10,6 +10,7 @@
 #include "screen_scale.h"
 #include "ui_texts.h"
 #include "wide_text.h"
+#include "window_class.h"
 
 namespace torvelle::win32 {
 
@@ -44,17 +45,10 @@ std::string versionFromResource()
 Dialog::Dialog(HINSTANCE instance, std::function<void()> closed)
     : instance_(instance), closed_(std::move(closed)), ground_(CreateSolidBrush(kGrey))
 {
-    WNDCLASSEXW about{};
-    about.cbSize = sizeof about;
-    about.lpfnWndProc = procedure;
-    about.hInstance = instance;
-    about.lpszClassName = kClass;
-    about.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    about.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(TORVELLE_ICON_BINOCULARS));
-    RegisterClassExW(&about); // once; later calls fail harmlessly
+    registerWindowClass(instance, kClass, procedure,
+                        LoadIconW(instance, MAKEINTRESOURCEW(TORVELLE_ICON_BINOCULARS)));
     // Its own window, not owned by the game's, so that it outlives a closed main window.
-    const HWND owner = CreateWindowExW(0, L"STATIC", L"Torvelle", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                       nullptr, instance, nullptr);
+    const HWND owner = hiddenOwner(instance);
     hwnd_ = CreateWindowExW(kExStyle, kClass, wide(ui_texts::kAboutCaption).c_str(), kStyle, 0, 0,
                             0, 0, owner, nullptr, instance, this);
     dpi_ = dpiOf(hwnd_);
@@ -67,7 +61,7 @@ Dialog::Dialog(HINSTANCE instance, std::function<void()> closed)
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 
-    const HWND ok = makeButton(kOkId, 304, 112, wide(ui_texts::kOk).c_str());
+    focusOnReturn_ = makeButton(kOkId, 304, 112, wide(ui_texts::kOk).c_str());
     label1_ = makeLabel(64, 0, nameFont_);
     SetWindowTextW(label1_, wide(ui_texts::kAboutName).c_str());
     fitToText(label1_);
@@ -86,7 +80,7 @@ Dialog::Dialog(HINSTANCE instance, std::function<void()> closed)
     SetWindowPos(hwnd_, nullptr, (work.left + work.right - outer.cx) / 2,
                  (work.top + work.bottom - outer.cy) / 2, outer.cx, outer.cy, SWP_NOZORDER);
     ShowWindow(hwnd_, SW_SHOW);
-    SetFocus(ok);
+    SetFocus(focusOnReturn_);
 }
 
 Dialog::~Dialog()
@@ -181,6 +175,16 @@ LRESULT Dialog::handle(UINT message, WPARAM wParam, LPARAM lParam)
         return reinterpret_cast<LRESULT>(ground_);
     }
     case WM_CTLCOLORBTN: return reinterpret_cast<LRESULT>(ground_);
+    case WM_ACTIVATE:
+        // As a dialog keeps it: the button that had the focus has it again when the window is
+        // activated, however late the window manager activates it; OK at first.
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (const HWND focused = GetFocus(); focused && GetParent(focused) == hwnd_)
+                focusOnReturn_ = focused;
+        } else {
+            SetFocus(focusOnReturn_);
+        }
+        return 0;
     case WM_CLOSE: DestroyWindow(hwnd_); return 0;
     case WM_NCDESTROY: {
         const auto closed = std::move(closed_);

@@ -34,6 +34,7 @@ private:
     HINSTANCE instance_;
     std::function<void()> closed_;
     HWND hwnd_ = nullptr;
+    HWND focusOnReturn_ = nullptr;
     HWND label1_ = nullptr, label2_ = nullptr, label3_ = nullptr;
     HFONT font_ = nullptr, nameFont_ = nullptr;
     HICON bigIcon_ = nullptr, smallIcon_ = nullptr;

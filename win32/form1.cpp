@@ -2,7 +2,6 @@
 #include "form1.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 #include <commctrl.h>
@@ -10,10 +9,12 @@
 #include "about_dialog.h"
 #include "farewell_files.h"
 #include "french_message_box.h"
+#include "progress_steps.h"
 #include "resource_ids.h"
 #include "screen_scale.h"
 #include "ui_texts.h"
 #include "wide_text.h"
+#include "window_class.h"
 
 namespace torvelle::win32 {
 
@@ -26,7 +27,6 @@ constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr int kTenths = 10; // the progress bar counts in tenths: 46.2 shows as it is
 const RECT kFrame1{384, 32, 145, 145};
 
 Form1* formOf(HWND window)
@@ -50,17 +50,10 @@ RECT onScreen(const RECT& design, UINT dpi)
 
 Form1::Form1(HINSTANCE instance) : instance_(instance), game_(*this)
 {
-    WNDCLASSEXW form{};
-    form.cbSize = sizeof form;
-    form.lpfnWndProc = procedure;
-    form.hInstance = instance;
-    form.lpszClassName = kClass;
-    form.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    form.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(TORVELLE_ICON_FRANCE));
-    RegisterClassExW(&form);
+    registerWindowClass(instance, kClass, procedure,
+                        LoadIconW(instance, MAKEINTRESOURCEW(TORVELLE_ICON_FRANCE)));
     // Owned by a window that is never shown, the game has no task bar button of its own.
-    const HWND owner = CreateWindowExW(0, L"STATIC", L"Torvelle", WS_POPUP, 0, 0, 0, 0, nullptr,
-                                       nullptr, instance, nullptr);
+    const HWND owner = hiddenOwner(instance);
     hwnd_ = CreateWindowExW(kExStyle, kClass, wide(ui_texts::kMainCaption).c_str(), kStyle,
                             CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, instance, this);
     dpi_ = dpiOf(hwnd_);
@@ -297,10 +290,9 @@ void Form1::setProgressValue(double value)
 
 void Form1::refreshProgress()
 {
-    const auto steps = [](double v) { return static_cast<int>(std::lround(v * kTenths)); };
-    SendMessageW(progre_, PBM_SETRANGE32, 0, steps(progressMaximum_));
-    // A count above a newly lowered maximum shows as a full bar until the next turn.
-    SendMessageW(progre_, PBM_SETPOS, std::min(steps(progressValue_), steps(progressMaximum_)), 0);
+    const ProgressSteps steps = ProgressSteps::of(progressValue_, progressMaximum_);
+    SendMessageW(progre_, PBM_SETRANGE32, 0, steps.maximum);
+    SendMessageW(progre_, PBM_SETPOS, steps.value, 0);
     UpdateWindow(progre_);
 }
 

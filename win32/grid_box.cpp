@@ -2,11 +2,11 @@
 #include "grid_box.h"
 
 #include <string>
-#include <utility>
 
 #include "screen_scale.h"
 #include "ui_texts.h"
 #include "wide_text.h"
+#include "window_class.h"
 
 namespace torvelle::win32 {
 
@@ -25,23 +25,10 @@ GridBox* ownerOf(HWND window)
 
 void registerClasses(HINSTANCE instance, WNDPROC boxProcedure, WNDPROC cellProcedure)
 {
-    static bool registered = false;
-    if (std::exchange(registered, true))
-        return;
-    WNDCLASSEXW box{};
-    box.cbSize = sizeof box;
-    box.lpszClassName = kBoxClass;
-    box.lpfnWndProc = boxProcedure;
-    box.hInstance = instance;
-    box.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    box.hbrBackground = GetSysColorBrush(COLOR_BTNFACE);
-    RegisterClassExW(&box);
-    WNDCLASSEXW cell = box;
-    cell.lpszClassName = kCellClass;
-    cell.lpfnWndProc = cellProcedure;
-    cell.hbrBackground = nullptr; // the picture covers it
-    cell.style = CS_DBLCLKS;      // so that a double-click is one click, not two
-    RegisterClassExW(&cell);
+    registerWindowClass(instance, kBoxClass, boxProcedure, nullptr,
+                        GetSysColorBrush(COLOR_BTNFACE));
+    // No background: the picture covers it. CS_DBLCLKS: a double-click is one click, not two.
+    registerWindowClass(instance, kCellClass, cellProcedure, nullptr, nullptr, CS_DBLCLKS);
 }
 
 std::wstring cellName(int cell, int picture)

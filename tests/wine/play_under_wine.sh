@@ -57,7 +57,7 @@ record_end() {
 # task bar button, centred, its client area at its size, the focus on the grid.
 ask form
 expect "main window" "$reply" $'Le jeux de Torvelle !\tcaption,close,dialogframe,hiddenowner\t551x372\t0,0'
-ask focus
+ask focus form
 expect "focus at start" "$(field 1)" TorvelleGrid
 ask controls
 expect "slider range" "$(field 6)" "20..100"
@@ -96,8 +96,13 @@ expect "About name" "$label1" TORVELLE
 expect "About version" "$label2" 'Version 1.03 --  Le Logiciel français\n           de Torvelle'
 [[ $label3 == *'\n        torvelle@example.org\n\n'* ]] || fail "About notice: $label3"
 expect "About buttons" "${ok%@*} ${pay%@*}" "OK Payement"
-ask focus
+ask focus about
 expect "focus in About" "$reply" $'Button\tOK'
+ask caption form && click $reply
+ask focus form
+ask caption about && click $reply
+ask focus about
+expect "focus in About again" "$reply" $'Button\tOK'
 click ${pay#*@}
 answer_box OK
 xdotool key alt+F4

@@ -139,13 +139,27 @@ std::string controls()
     return out.str();
 }
 
-std::string focused()
+// The window with the keyboard, once the window of that class is active and the keyboard in
+// it: the game's thread may still be handing the activation on.
+std::string focusIn(const wchar_t* className)
 {
     GUITHREADINFO info{};
     info.cbSize = sizeof info;
-    if (!GetGUIThreadInfo(GetWindowThreadProcessId(form(), nullptr), &info) || !info.hwndFocus)
-        return "none";
+    if (!GetGUIThreadInfo(GetWindowThreadProcessId(form(), nullptr), &info) || !info.hwndFocus ||
+        info.hwndActive != FindWindowW(className, nullptr) ||
+        GetAncestor(info.hwndFocus, GA_ROOT) != info.hwndActive)
+        return "";
     return classOf(info.hwndFocus) + '\t' + textOf(info.hwndFocus);
+}
+
+// A point on the caption of the window of that class, left of its title.
+std::string captionOf(const wchar_t* className)
+{
+    RECT r{};
+    GetWindowRect(FindWindowW(className, nullptr), &r);
+    return std::to_string(r.left + 24) + " " +
+           std::to_string(r.top + GetSystemMetrics(SM_CYFRAME) +
+                          GetSystemMetrics(SM_CYCAPTION) / 2);
 }
 
 // Waits, up to a limit only a fault reaches, for `done` to give an answer.
@@ -194,8 +208,12 @@ std::string answer(const std::string& line)
         return cells();
     if (command == "controls")
         return controls();
-    if (command == "focus")
-        return focused();
+    if (command == "focus" || command == "caption") { // in or of the main window, or About
+        std::string which;
+        words >> which;
+        const wchar_t* const name = which == "about" ? L"TorvelleDialog" : L"TorvelleForm1";
+        return command == "focus" ? waitFor([&] { return focusIn(name); }) : captionOf(name);
+    }
     if (command == "cell") { // where cell N is on the screen
         int i = 0;
         words >> i;
