@@ -1,6 +1,8 @@
-// startup_bench.cpp: the game's start-up against a bare Qt window, side by side in one run.
+// startup_bench.cpp: the game's start-up against a bare window, side by side in one run.
 // Each round starts both probes (in alternating order) and takes the time from just before
-// the process is spawned to its first painted frame, and the memory it then holds.
+// the process is spawned to the line it prints once its window is painted, and the memory
+// that line gives. startup_bench [ROUNDS [GAME BARE [LAUNCHER]]]: the Qt probes beside it by
+// default; the Windows probes through `wine` for the Windows build.
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
@@ -27,7 +29,7 @@ double monotonicSeconds()
     return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
 }
 
-bool runProbe(const std::string& path, Sample& sample)
+bool runProbe(const std::vector<std::string>& command, Sample& sample)
 {
     int out[2];
     if (pipe(out) != 0)
@@ -36,10 +38,13 @@ bool runProbe(const std::string& path, Sample& sample)
     posix_spawn_file_actions_init(&actions);
     posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
     posix_spawn_file_actions_addclose(&actions, out[0]);
-    char* argv[] = {const_cast<char*>(path.c_str()), nullptr};
+    std::vector<char*> argv;
+    for (const std::string& word : command)
+        argv.push_back(const_cast<char*>(word.c_str()));
+    argv.push_back(nullptr);
     pid_t pid = 0;
     const double start = monotonicSeconds();
-    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
+    const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
     posix_spawn_file_actions_destroy(&actions);
     close(out[1]);
     if (spawned != 0) {
@@ -47,15 +52,18 @@ bool runProbe(const std::string& path, Sample& sample)
         return false;
     }
     std::string text;
+    double paintedAt = 0;
     char buffer[256];
-    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;)
+    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) {
         text.append(buffer, static_cast<std::size_t>(n));
+        if (paintedAt == 0 && text.find('\n') != std::string::npos)
+            paintedAt = monotonicSeconds();
+    }
     close(out[0]);
     int status = 0;
     waitpid(pid, &status, 0);
-    double paintedAt = 0;
     long kib = 0;
-    if (std::sscanf(text.c_str(), "%lf %ld", &paintedAt, &kib) != 2)
+    if (paintedAt == 0 || std::sscanf(text.c_str(), "%ld", &kib) != 1)
         return false;
     sample = {(paintedAt - start) * 1000.0, static_cast<double>(kib) / 1024.0};
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
@@ -93,8 +101,18 @@ int main(int argc, char* argv[])
     const std::string folder =
         argc > 0 ? std::string(argv[0]).substr(0, std::string(argv[0]).rfind('/') + 1) : "./";
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
-    const std::string game = folder + "startup_probe_game";
-    const std::string bare = folder + "startup_probe_bare";
+    std::vector<std::string> game{folder + "startup_probe_game"};
+    std::vector<std::string> bare{folder + "startup_probe_bare"};
+    const char* bareName = "bare Qt";
+    if (argc > 3) {
+        game = {argv[2]};
+        bare = {argv[3]};
+        bareName = "bare";
+    }
+    if (argc > 4) {
+        game.insert(game.begin(), argv[4]);
+        bare.insert(bare.begin(), argv[4]);
+    }
 
     // One unmeasured start of each, so that both find the libraries in the page cache.
     Sample warmup{};
@@ -117,7 +135,7 @@ int main(int argc, char* argv[])
     double gameTime = 0, gameMemory = 0, bareTime = 0, bareMemory = 0;
     std::printf("Start-up to first paint, %d rounds:\n", rounds);
     report("Torvelle", gameSamples, gameTime, gameMemory);
-    report("bare Qt", bareSamples, bareTime, bareMemory);
+    report(bareName, bareSamples, bareTime, bareMemory);
     std::printf("ratio    time %.2fx   memory %.2fx\n", gameTime / bareTime,
                 gameMemory / bareMemory);
     return 0;

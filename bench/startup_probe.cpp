@@ -1,8 +1,7 @@
 // startup_probe.cpp: starts one window, and once it has been shown and painted prints
-// the monotonic time and the resident memory, then leaves. Built twice: the game's own
+// the resident memory, then leaves. Built twice: the game's own
 // window, and a bare Qt window of the same size with a menu bar, a slider and a progress bar.
 #include <cstdio>
-#include <ctime>
 #include <fstream>
 #include <string>
 
@@ -31,13 +30,6 @@ long residentKiB()
     return -1;
 }
 
-double monotonicSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_MONOTONIC, &now);
-    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
-}
-
 // Reports once the first paint of the window has been handled and flushed.
 class FirstPaint : public QObject {
 public:
@@ -46,7 +38,7 @@ public:
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
             QTimer::singleShot(0, [] {
-                std::printf("%.6f %ld\n", monotonicSeconds(), residentKiB());
+                std::printf("%ld\n", residentKiB());
                 std::fflush(stdout);
                 QCoreApplication::exit(0);
             });
