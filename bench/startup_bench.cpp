@@ -54,9 +54,10 @@ bool runProbe(const std::vector<std::string>& command, Sample& sample)
     std::string text;
     double paintedAt = 0;
     char buffer[256];
-    for (ssize_t n; (n = read(out[0], buffer, sizeof buffer)) > 0;) {
+    // Up to the line only: under Wine, the services a first program starts hold the pipe open.
+    for (ssize_t n; paintedAt == 0 && (n = read(out[0], buffer, sizeof buffer)) > 0;) {
         text.append(buffer, static_cast<std::size_t>(n));
-        if (paintedAt == 0 && text.find('\n') != std::string::npos)
+        if (text.find('\n') != std::string::npos)
             paintedAt = monotonicSeconds();
     }
     close(out[0]);
