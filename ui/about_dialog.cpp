@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "desktop/frame_placement.h"
+#include "dialog_design.h"
+#include "form_builder.h"
 #include "message_box.h"
 #include "ui_texts.h"
 #include "version.h"
@@ -15,70 +17,35 @@
 
 namespace torvelle {
 
-namespace {
-
-constexpr qreal kNamePoints = 21.75;
-
-} // namespace
-
 Dialog::Dialog(QWidget* parent) : QWidget(parent)
 {
-    setObjectName(QStringLiteral("Dialog"));
+    const design::Window& design = design::dialog::kWindow;
+    setObjectName(QString::fromUtf8(design.name.data()));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(displayText(ui_texts::kAboutCaption));
+    setWindowTitle(displayText(design.caption));
     setWindowIcon(gameIcon(WindowIcon::Binoculars));
     applyFixedDialogFrame(this);
-    setFont(layoutFont());
+    setFont(designFont(design.font, design.font));
     // The controls live in a client area of the dialog's fixed size; the window
     // fits around it, and around a frame of its own where the game draws one.
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
-    client_->setFixedSize(kClientWidth, kClientHeight);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(client_);
 
-    QLabel* label1 = makeLabel("Label1", QPoint(64, 0), ui_texts::kAboutName);
-    label1->setFont(titleFont(kNamePoints));
-    label1->setPalette(textPalette(label1->palette(), QColor(0, 255, 0)));
-    label1->adjustSize();
-    label2_ = makeLabel("Label2", QPoint(48, 40), ui_texts::kAboutVersionAtDesign);
-    // The default colour on the fixed grey is the classic black, whatever the scheme.
-    label2_->setPalette(textPalette(label2_->palette(), kClassicText));
-    label3_ = makeLabel("Label3", QPoint(48, 80), ui_texts::kAboutNoticeAtDesign);
-    label3_->setPalette(textPalette(label3_->palette(), QColor(0, 0, 255)));
-
-    auto* ok = new QPushButton(displayText(ui_texts::kOk), client_);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setGeometry(304, 112, 81, 25);
-    auto* pay = new QPushButton(displayText(ui_texts::kPayButton), client_);
-    pay->setObjectName(QStringLiteral("Command1"));
-    pay->setGeometry(304, 80, 81, 25);
-    for (QPushButton* button : {ok, pay}) {
-        button->setAutoDefault(false);
-        button->setDefault(false);
-        button->setFocusPolicy(Qt::StrongFocus);
-    }
+    const FormBuilder form(design, client_);
+    label2_ = form.get<QLabel>("Label2");
+    label3_ = form.get<QLabel>("Label3");
+    auto* ok = form.get<QPushButton>("OKButton");
     connect(ok, &QPushButton::clicked, this, &Dialog::OKButton_Click);
-    connect(pay, &QPushButton::clicked, this, &Dialog::Command1_Click);
-    setTabOrder(ok, pay);
+    connect(form.get<QPushButton>("Command1"), &QPushButton::clicked, this,
+            &Dialog::Command1_Click);
     ok->setFocus(Qt::OtherFocusReason);
 
     Form_Load();
     centreOnScreen(this);
-}
-
-QLabel* Dialog::makeLabel(const char* name, QPoint topLeft, std::string_view text)
-{
-    auto* label = new QLabel(displayText(text), client_);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setAutoFillBackground(false);
-    label->move(topLeft);
-    label->adjustSize(); // fitted to its text, keeping its top-left corner
-    return label;
 }
 
 void Dialog::Form_Load()
@@ -95,7 +62,7 @@ void Dialog::paintEvent(QPaintEvent* /*event*/)
     // Painted rather than set in the palette: a palette of its own would give each
     // new dialog's buttons new entries in the style's pixmap cache.
     QPainter painter(this);
-    painter.fillRect(rect(), kAboutBackground);
+    painter.fillRect(rect(), designColour(design::dialog::kWindow.fixedGround));
 }
 
 void Dialog::keyPressEvent(QKeyEvent* event)

@@ -14,9 +14,6 @@ namespace torvelle {
 class Dialog : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int kClientWidth = 391;
-    static constexpr int kClientHeight = 155;
-
     explicit Dialog(QWidget* parent = nullptr);
 
     void OKButton_Click();
@@ -28,7 +25,6 @@ protected:
 
 private:
     void Form_Load();
-    QLabel* makeLabel(const char* name, QPoint topLeft, std::string_view text);
 
     QWidget* client_ = nullptr;
     QLabel* label2_ = nullptr;

@@ -10,6 +10,7 @@
 #include "announcer.h"
 #include "board.h"
 #include "cell_image.h"
+#include "form1_design.h"
 #include "message_box.h"
 #include "tenths_progress_bar.h"
 #include "ui_texts.h"
@@ -60,37 +61,27 @@ public:
 // empty label after its group box.
 class DesignedAccessible : public QAccessibleWidget {
 public:
-    struct Design {
-        const char* objectName;
-        QAccessible::Role role;
-        std::string_view name; // empty: a label's own text
-        std::string_view description;
-    };
-    static constexpr Design kDesigns[] = {
-        {"Picture1", QAccessible::Grouping, ui_texts::kGridName, {}},
-        {"Label4", QAccessible::StaticText, {}, ui_texts::kPlayerScoreRole},
-        {"Label6", QAccessible::StaticText, {}, ui_texts::kComputerScoreRole},
-        {"Label7", QAccessible::StaticText, {}, ui_texts::kBannerRole},
-    };
-
-    DesignedAccessible(QWidget* widget, const Design& design)
-        : QAccessibleWidget(widget, design.role), design_(design)
+    DesignedAccessible(QWidget* widget, const design::Control& design)
+        : QAccessibleWidget(widget, design.kind == design::Kind::PictureBox
+                                        ? QAccessible::Grouping
+                                        : QAccessible::StaticText),
+          design_(design)
     {}
 
     QString text(QAccessible::Text t) const override
     {
         const auto* label = qobject_cast<const QLabel*>(widget());
-        if (t == QAccessible::Name && design_.name.empty() && label)
+        if (t == QAccessible::Name && design_.accessibleName.empty() && label)
             return label->text().replace(QLatin1Char('\n'), QLatin1Char(' '));
         if (t == QAccessible::Name)
-            return displayText(design_.name);
+            return displayText(design_.accessibleName);
         if (t == QAccessible::Description)
             return displayText(design_.description);
         return QAccessibleWidget::text(t);
     }
 
 private:
-    const Design& design_;
+    const design::Control& design_;
 };
 
 // What the announcer says, as a notification that screen readers speak when it appears.
@@ -120,12 +111,6 @@ public:
             return static_cast<QAccessibleValueInterface*>(this);
         return QAccessibleWidget::interface_cast(t);
     }
-    QString text(QAccessible::Text t) const override
-    {
-        if (t == QAccessible::Name)
-            return displayText(ui_texts::kProgressCaption);
-        return QAccessibleWidget::text(t);
-    }
     QVariant currentValue() const override { return bar()->realValue(); }
     QVariant maximumValue() const override { return bar()->realMaximum(); }
     QVariant minimumValue() const override { return 0.0; }
@@ -146,9 +131,10 @@ QAccessibleInterface* gameAccessibles(const QString& className, QObject* object)
         return new AnnouncerAccessible(static_cast<Announcer*>(object));
     if (className != QLatin1String("QFrame") && className != QLatin1String("QLabel"))
         return nullptr;
-    for (const DesignedAccessible::Design& design : DesignedAccessible::kDesigns)
-        if (object->objectName() == QLatin1String(design.objectName))
-            return new DesignedAccessible(static_cast<QWidget*>(object), design);
+    for (const design::Control& design : design::form1::kWindow.controls)
+        if (!design.accessibleName.empty() || !design.description.empty())
+            if (object->objectName() == QString::fromUtf8(design.name.data(), design.name.size()))
+                return new DesignedAccessible(static_cast<QWidget*>(object), design);
     return nullptr;
 }
 

@@ -5,15 +5,16 @@
 
 #include <QMouseEvent>
 
+#include "form1_design.h"
+
 namespace torvelle {
 
 BreathSlider::BreathSlider(QWidget* parent) : QSlider(Qt::Horizontal, parent)
 {
-    setObjectName(QStringLiteral("Slider1"));
     setTickPosition(QSlider::TicksBelow);
-    setTickInterval(1);
-    setSingleStep(1);
-    setPageStep(5);
+    setTickInterval(design::form1::kSlider1.tickEvery);
+    setSingleStep(design::form1::kSlider1.smallStep);
+    setPageStep(design::form1::kSlider1.largeStep);
     setFocusPolicy(Qt::StrongFocus);
 }
 

@@ -18,26 +18,20 @@
 #include "desktop/bring_to_front.h"
 #include "desktop/frame_placement.h"
 #include "farewell_files.h"
+#include "form1_design.h"
+#include "form_builder.h"
 #include "message_box.h"
-#include "readable_text.h"
 #include "tenths_progress_bar.h"
 #include "ui_texts.h"
 #include "window_look.h"
 
 namespace torvelle {
 
-namespace {
-
-constexpr int kBorder = 2; // the grid box's sunken border
-constexpr int kLabelFontPoints = 12;
-
-} // namespace
-
 Form1::Form1() : game_(*this)
 {
     installAccessibility();
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(displayText(ui_texts::kMainCaption));
+    setObjectName(QString::fromUtf8(design::form1::kWindow.name.data()));
+    setWindowTitle(displayText(design::form1::kWindow.caption));
     setWindowIcon(gameIcon(WindowIcon::France));
     applyFixedDialogFrame(this);
     setFocusPolicy(Qt::NoFocus);
@@ -48,22 +42,6 @@ Form1::Form1() : game_(*this)
 Form1::~Form1()
 {
     delete about_;
-}
-
-QLabel* Form1::makeLabel(QWidget* parent, const QString& name, QRect geometry,
-                         std::string_view text)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(name); // first: assistive technology knows a label by its name
-    label->setText(displayText(text));
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setTextFormat(Qt::PlainText);
-    // Opaque, in the colour of the controls, as the labels have always been.
-    label->setAutoFillBackground(true);
-    label->setBackgroundRole(QPalette::Button);
-    label->setForegroundRole(QPalette::WindowText);
-    return label;
 }
 
 void Form1::buildMenus()
@@ -87,27 +65,19 @@ void Form1::buildControls()
 {
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
-    client_->setFixedSize(kClientWidth, kClientHeight);
-    // The fixed layout was drawn for Arial's metrics; the menus keep the desktop's font.
-    client_->setFont(layoutFont());
     // The desktop's colour for scroll bars, a light grey in the usual schemes: Midlight
     // is the role that holds it, and it follows the scheme, dark ones included.
     client_->setBackgroundRole(QPalette::Midlight);
     client_->setAutoFillBackground(true);
     setCentralWidget(client_);
+    // The fixed layout was drawn for Arial's metrics; the menus keep the desktop's font.
+    FormBuilder form(design::form1::kWindow, client_);
 
-    picture1_ = new QFrame(client_);
-    picture1_->setObjectName(QStringLiteral("Picture1"));
-    picture1_->setGeometry(40, 32, 320, 320);
-    picture1_->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
-    picture1_->setFocusPolicy(Qt::StrongFocus);
+    picture1_ = form.get<QFrame>("Picture1");
     picture1_->installEventFilter(this);
-    // The cells live inside the border, which clips the last row and column to 28 pixels.
-    auto* inner = new QWidget(picture1_);
-    inner->setObjectName(QStringLiteral("Picture1Inner"));
-    inner->setGeometry(kBorder, kBorder, 320 - 2 * kBorder, 320 - 2 * kBorder);
     for (int i = 0; i < Board::kCellCount; ++i) {
-        cells_[i] = new CellImage(i, imageList_, inner);
+        cells_[i] =
+            new CellImage(i, imageList_, form.containerOf(design::form1::kImage1.container));
         cells_[i]->hide();
         connect(cells_[i], &CellImage::clicked, this, [this](int cell) {
             game_.Image1_Click(cell);
@@ -115,55 +85,23 @@ void Form1::buildControls()
                 announcer_->announce(QString::fromStdString(narration()));
         });
     }
-
     for (int r = 0; r < Board::kRows; ++r) {
-        rowLabels_[r] = makeLabel(client_, QStringLiteral("Label1(%1)").arg(r),
-                                  QRect(8, 40 + 32 * r, 25, 17), "");
+        rowLabels_[r] = form.arrayLabel(design::form1::kLabel1, r);
         rowLabels_[r]->hide();
     }
     for (int c = 0; c < Board::kColumns; ++c) {
-        columnLabels_[c] = makeLabel(client_, QStringLiteral("Label2(%1)").arg(c),
-                                     QRect(48 + 32 * c, 8, 25, 17), "");
+        columnLabels_[c] = form.arrayLabel(design::form1::kLabel2, c);
         columnLabels_[c]->hide();
     }
-
-    frame1_ = new QGroupBox(displayText(ui_texts::kScoresFrame), client_);
-    frame1_->setObjectName(QStringLiteral("Frame1"));
-    frame1_->setGeometry(384, 32, 145, 145);
-    frame1_->setAutoFillBackground(true);
-    frame1_->setBackgroundRole(QPalette::Button);
-    frame1_->setFocusPolicy(Qt::NoFocus);
-    makeLabel(frame1_, QStringLiteral("Label3"), QRect(8, 32, 49, 17), ui_texts::kPlayerCaption);
-    label4_ = makeLabel(frame1_, QStringLiteral("Label4"), QRect(72, 32, 49, 17), "");
-    makeLabel(frame1_, QStringLiteral("Label5"), QRect(8, 80, 65, 17), ui_texts::kComputerCaption);
-    label6_ = makeLabel(frame1_, QStringLiteral("Label6"), QRect(80, 80, 49, 25), "");
-    label7_ = makeLabel(frame1_, QStringLiteral("Label7"), QRect(8, 104, 113, 25),
-                        ui_texts::kBannerAtDesign);
-    label7_->setFont(bannerFont());
-    keepTextReadable(label7_, QColor(255, 0, 0));
-    label7_->hide();
-
-    QLabel* label8 = makeLabel(client_, QStringLiteral("Label8"), QRect(368, 216, 177, 17),
-                               ui_texts::kSliderEnds);
-    keepTextReadable(label8, QColor(0, 0, 255));
-
-    slider1_ = new BreathSlider(client_);
-    slider1_->setGeometry(368, 232, 169, 25);
-    slider1_->setAccessibleName(displayText(ui_texts::kSliderName));
+    frame1_ = form.get<QGroupBox>("Frame1");
+    label4_ = form.get<QLabel>("Label4");
+    label6_ = form.get<QLabel>("Label6");
+    label7_ = form.get<QLabel>("Label7");
+    slider1_ = form.get<BreathSlider>("Slider1");
     connect(slider1_, &BreathSlider::mouseReleased, this, [this] { game_.Slider1_MouseUp(); });
-
-    progre_ = new TenthsProgressBar(client_);
-    progre_->setObjectName(QStringLiteral("Progre"));
-    progre_->setGeometry(368, 280, 177, 25);
-
-    QLabel* label9 = makeLabel(client_, QStringLiteral("Label9"), QRect(376, 320, 153, 17),
-                               ui_texts::kProgressCaption);
-    label9->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    label9->setAutoFillBackground(false);
-    keepTextReadable(label9, QColor(0, 0, 255));
+    progre_ = form.get<TenthsProgressBar>("Progre");
 
     announcer_ = new Announcer(client_);
-    setTabOrder(picture1_, slider1_);
     // The window fits its menu bar, its client area and any frame drawn around them.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
@@ -173,8 +111,8 @@ void Form1::Form_Load()
     creegrille();
     centreOnScreen(this);
     show();
-    slider1_->setMinimum(20);
-    slider1_->setMaximum(100);
+    slider1_->setMinimum(design::form1::kSlider1.minimum);
+    slider1_->setMaximum(design::form1::kSlider1.maximum);
     // The game is in its placing phase from its creation: restant is 10.
     picture1_->setFocus(Qt::OtherFocusReason);
 }
@@ -182,20 +120,16 @@ void Form1::Form_Load()
 void Form1::creegrille()
 {
     for (int i = 0; i < Board::kCellCount; ++i) {
-        cells_[i]->move(CellImage::kSize * (i % Board::kColumns),
-                        CellImage::kSize * (i / Board::kColumns));
+        const design::Rect at = design::form1::kImage1.rectOf(i);
+        cells_[i]->setGeometry(at.left, at.top, at.width, at.height);
         cells_[i]->setPictureNumber(static_cast<int>(game_.board().picture(i)));
         cells_[i]->show();
     }
-    QFont labelFont = client_->font();
-    labelFont.setPointSize(kLabelFontPoints);
     for (int r = 0; r < Board::kRows; ++r) {
-        rowLabels_[r]->setFont(labelFont);
         rowLabels_[r]->setText(QString::fromStdString(Board::rowLetter(r * Board::kColumns)));
         rowLabels_[r]->show();
     }
     for (int c = 0; c < Board::kColumns; ++c) {
-        columnLabels_[c]->setFont(labelFont);
         columnLabels_[c]->setText(QString::fromStdString(Board::columnNumber(c)));
         columnLabels_[c]->show();
     }
@@ -250,7 +184,8 @@ void Form1::setBannerText(const std::string& text)
     label7_->setText(displayText(text));
     // Two lines of the banner's type do not fit the 25 pixels it was drawn
     // with: it grows downwards just enough, within the score frame.
-    growDownToFit(label7_, 25, frame1_->height() - kBorder);
+    growDownToFit(label7_, design::form1::kWindow.control("Label7").rect.height,
+                  frame1_->height() - design::kSunkenBorder);
 }
 
 void Form1::setProgressMaximum(double maximum)

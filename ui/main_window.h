@@ -28,9 +28,6 @@ class TenthsProgressBar;
 class Form1 : public QMainWindow, public GameView {
     Q_OBJECT
 public:
-    static constexpr int kClientWidth = 551;
-    static constexpr int kClientHeight = 372;
-
     Form1();
     ~Form1() override;
 
@@ -73,7 +70,6 @@ private:
     void buildMenus();
     void creegrille();
     void Form_QueryUnload();
-    QLabel* makeLabel(QWidget* parent, const QString& name, QRect geometry, std::string_view text);
     // What a screen reader is to say of the click so far, taken from the narrator.
     std::string narration();
 

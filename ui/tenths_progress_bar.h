@@ -3,6 +3,7 @@
 
 #include <QProgressBar>
 
+#include "form1_design.h"
 #include "progress_steps.h"
 
 namespace torvelle {
@@ -24,7 +25,7 @@ public:
 private:
     void refresh();
 
-    double maximum_ = 100.0;
+    double maximum_ = design::form1::kProgreMaximum;
     double value_ = 0.0;
 };
 

@@ -14,35 +14,6 @@
 
 namespace torvelle {
 
-QFont layoutFont()
-{
-    QFont font;
-    font.setFamilies(
-        {QStringLiteral("Arial"), QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(8);
-    return font;
-}
-
-QFont bannerFont()
-{
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Serif"), QStringLiteral("Liberation Serif"),
-                      QStringLiteral("DejaVu Serif")});
-    font.setStyleHint(QFont::Serif);
-    font.setPointSize(12);
-    font.setBold(true);
-    return font;
-}
-
-QFont titleFont(qreal points)
-{
-    QFont font = layoutFont();
-    font.setPointSizeF(points);
-    font.setBold(true);
-    return font;
-}
-
 QPalette textPalette(QPalette palette, const QColor& colour)
 {
     palette.setColor(QPalette::WindowText, colour);
