@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "dialog_design.h"
 #include "french_message_box.h"
 #include "resource_ids.h"
 #include "screen_scale.h"
@@ -17,10 +18,8 @@ namespace torvelle::win32 {
 namespace {
 
 constexpr wchar_t kClass[] = L"TorvelleDialog";
-enum : int { kOkId = 10, kPayId = 11 };
 constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr COLORREF kGrey = RGB(192, 192, 192);
 
 // Major, minor and revision, as the program's version resource has them.
 std::string versionFromResource()
@@ -43,36 +42,30 @@ std::string versionFromResource()
 } // namespace
 
 Dialog::Dialog(HINSTANCE instance, std::function<void()> closed)
-    : instance_(instance), closed_(std::move(closed)), ground_(CreateSolidBrush(kGrey))
+    : instance_(instance), closed_(std::move(closed))
 {
     registerWindowClass(instance, kClass, procedure,
                         LoadIconW(instance, MAKEINTRESOURCEW(TORVELLE_ICON_BINOCULARS)));
     // Its own window, not owned by the game's, so that it outlives a closed main window.
     const HWND owner = hiddenOwner(instance);
-    hwnd_ = CreateWindowExW(kExStyle, kClass, wide(ui_texts::kAboutCaption).c_str(), kStyle, 0, 0,
-                            0, 0, owner, nullptr, instance, this);
-    dpi_ = dpiOf(hwnd_);
-    font_ = layoutFont(8, false, dpi_);
-    nameFont_ = layoutFont(21.75, true, dpi_);
+    hwnd_ = CreateWindowExW(kExStyle, kClass, wide(design::dialog::kWindow.caption).c_str(), kStyle,
+                            0, 0, 0, 0, owner, nullptr, instance, this);
+    const UINT dpi = dpiOf(hwnd_);
     bigIcon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(TORVELLE_ICON_BINOCULARS),
-                                             IMAGE_ICON, scaled(32, dpi_), scaled(32, dpi_), 0));
+                                             IMAGE_ICON, scaled(32, dpi), scaled(32, dpi), 0));
     smallIcon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(TORVELLE_ICON_BINOCULARS),
-                                               IMAGE_ICON, scaled(16, dpi_), scaled(16, dpi_), 0));
+                                               IMAGE_ICON, scaled(16, dpi), scaled(16, dpi), 0));
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
 
-    focusOnReturn_ = makeButton(kOkId, 304, 112, wide(ui_texts::kOk).c_str());
-    label1_ = makeLabel(64, 0, nameFont_);
-    SetWindowTextW(label1_, wide(ui_texts::kAboutName).c_str());
-    fitToText(label1_);
-    label2_ = makeLabel(48, 40, font_);
-    SetWindowTextW(label2_, wide(ui_texts::kAboutVersionAtDesign).c_str());
-    label3_ = makeLabel(48, 80, font_);
-    SetWindowTextW(label3_, wide(ui_texts::kAboutNoticeAtDesign).c_str());
-    makeButton(kPayId, 304, 80, wide(ui_texts::kPayButton).c_str());
+    form_ = std::make_unique<FormBuilder>(design::dialog::kWindow, hwnd_, instance);
+    form_->applyScale(dpi);
+    focusOnReturn_ = form_->get("OKButton");
     Form_Load();
 
-    const SIZE outer = outerSize(kClientWidth, kClientHeight, kStyle, kExStyle, false, dpi_);
+    const SIZE outer =
+        outerSize(design::dialog::kWindow.clientWidth, design::dialog::kWindow.clientHeight, kStyle,
+                  kExStyle, false, dpi);
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
@@ -85,54 +78,18 @@ Dialog::Dialog(HINSTANCE instance, std::function<void()> closed)
 
 Dialog::~Dialog()
 {
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(nameFont_),
-                           static_cast<HGDIOBJ>(ground_)})
-        DeleteObject(object);
     for (HICON icon : {bigIcon_, smallIcon_})
         DestroyIcon(icon);
 }
 
-HWND Dialog::makeLabel(int left, int top, HFONT font)
-{
-    const HWND label =
-        CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, scaled(left, dpi_),
-                        scaled(top, dpi_), 0, 0, hwnd_, nullptr, instance_, nullptr);
-    SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return label;
-}
-
-HWND Dialog::makeButton(int id, int left, int top, const wchar_t* text)
-{
-    const HWND button = CreateWindowExW(
-        0, L"BUTTON", text, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, scaled(left, dpi_),
-        scaled(top, dpi_), scaled(81, dpi_), scaled(25, dpi_), hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-    SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    return button;
-}
-
-// Fitted to its text, keeping its top-left corner.
-void Dialog::fitToText(HWND label)
-{
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(label)) + 1, L'\0');
-    GetWindowTextW(label, text.data(), static_cast<int>(text.size()));
-    const HDC dc = GetDC(label);
-    const HGDIOBJ before =
-        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(label, WM_GETFONT, 0, 0)));
-    RECT needed{};
-    DrawTextW(dc, text.c_str(), -1, &needed, DT_CALCRECT | DT_NOPREFIX);
-    SelectObject(dc, before);
-    ReleaseDC(label, dc);
-    SetWindowPos(label, nullptr, 0, 0, needed.right, needed.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void Dialog::Form_Load()
 {
-    SetWindowTextW(label3_, wide(ui_texts::kAboutNotice).c_str());
-    fitToText(label3_);
-    SetWindowTextW(label2_, wide(versionFromResource()).c_str());
-    fitToText(label2_);
+    const HWND label3 = form_->get("Label3");
+    SetWindowTextW(label3, wide(ui_texts::kAboutNotice).c_str());
+    form_->fitToText(label3);
+    const HWND label2 = form_->get("Label2");
+    SetWindowTextW(label2, wide(versionFromResource()).c_str());
+    form_->fitToText(label2);
 }
 
 void Dialog::OKButton_Click()
@@ -147,34 +104,30 @@ void Dialog::Command1_Click()
 
 LRESULT Dialog::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (!form_) // its controls are still being made
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
     switch (message) {
-    case WM_COMMAND:
-        switch (LOWORD(wParam)) {
-        case kOkId: OKButton_Click(); break;
-        case kPayId: Command1_Click(); break;
-        case IDOK: // Enter: neither button is the default, yet the focused one is pressed
+    case WM_COMMAND: {
+        const int id = LOWORD(wParam);
+        if (id == form_->idOf("OKButton")) {
+            OKButton_Click();
+        } else if (id == form_->idOf("Command1")) {
+            Command1_Click();
+        } else if (id == IDOK) { // Enter: neither button is the default, yet the focused one
             if (const HWND focused = GetFocus(); focused && GetParent(focused) == hwnd_)
                 SendMessageW(focused, BM_CLICK, 0, 0);
-            break;
-        default: break; // Escape closes nothing: there is no cancel button
-        }
+        } // Escape closes nothing: there is no cancel button
         return 0;
+    }
     case WM_ERASEBKGND: {
         RECT client;
         GetClientRect(hwnd_, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, ground_);
+        FillRect(reinterpret_cast<HDC>(wParam), &client, form_->ground());
         return 1;
     }
-    case WM_CTLCOLORSTATIC: {
-        const auto label = reinterpret_cast<HWND>(lParam);
-        const HDC dc = reinterpret_cast<HDC>(wParam);
-        SetTextColor(dc, label == label1_   ? RGB(0, 255, 0)
-                         : label == label3_ ? RGB(0, 0, 255)
-                                            : RGB(0, 0, 0));
-        SetBkMode(dc, TRANSPARENT);
-        return reinterpret_cast<LRESULT>(ground_);
-    }
-    case WM_CTLCOLORBTN: return reinterpret_cast<LRESULT>(ground_);
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return form_->colour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
     case WM_ACTIVATE:
         // As a dialog keeps it: the button that had the focus has it again when the window is
         // activated, however late the window manager activates it; OK at first.

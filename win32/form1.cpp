@@ -7,7 +7,10 @@
 #include <commctrl.h>
 
 #include "about_dialog.h"
+#include "announcer.h"
 #include "farewell_files.h"
+#include "form1_design.h"
+#include "form_builder.h"
 #include "french_message_box.h"
 #include "progress_steps.h"
 #include "resource_ids.h"
@@ -18,32 +21,33 @@
 
 namespace torvelle::win32 {
 
+namespace form1 = design::form1;
+
 namespace {
 
 constexpr wchar_t kClass[] = L"TorvelleForm1";
 // Menu commands; 1 and 2 are what Enter and Escape send a window that keeps dialog keys.
-enum : int { kQuitId = 101, kHelpId = 102, kAboutId = 103, kSliderId = 20 };
+enum : int { kQuitId = 101, kHelpId = 102, kAboutId = 103 };
 constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-const RECT kFrame1{384, 32, 145, 145};
 
 Form1* formOf(HWND window)
 {
     return reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
+std::string textOf(HWND control)
+{
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return narrow(text);
+}
+
 void setText(HWND control, std::string_view text)
 {
     SetWindowTextW(control, wide(text).c_str());
     UpdateWindow(control); // shown at once: the rules go on before the next message
-}
-
-RECT onScreen(const RECT& design, UINT dpi)
-{
-    return {scaled(design.left, dpi), scaled(design.top, dpi),
-            scaled(design.left + design.right, dpi), scaled(design.top + design.bottom, dpi)};
 }
 
 } // namespace
@@ -54,19 +58,15 @@ Form1::Form1(HINSTANCE instance) : instance_(instance), game_(*this)
                         LoadIconW(instance, MAKEINTRESOURCEW(TORVELLE_ICON_FRANCE)));
     // Owned by a window that is never shown, the game has no task bar button of its own.
     const HWND owner = hiddenOwner(instance);
-    hwnd_ = CreateWindowExW(kExStyle, kClass, wide(ui_texts::kMainCaption).c_str(), kStyle,
+    hwnd_ = CreateWindowExW(kExStyle, kClass, wide(form1::kWindow.caption).c_str(), kStyle,
                             CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, instance, this);
-    dpi_ = dpiOf(hwnd_);
     buildMenus();
     buildControls();
-    applyScale(dpi_);
+    applyScale(dpiOf(hwnd_));
 }
 
 Form1::~Form1()
 {
-    for (HFONT font : {layoutFont_, labelFont_, bannerFont_})
-        if (font)
-            DeleteObject(font);
     for (HICON icon : {bigIcon_, smallIcon_})
         if (icon)
             DestroyIcon(icon);
@@ -75,16 +75,6 @@ Form1::~Form1()
 HWND Form1::aboutWindow() const
 {
     return about_ ? about_->hwnd() : nullptr;
-}
-
-HWND Form1::makeLabel(int id, int left, int top, int width, int height, std::string_view text,
-                      DWORD style)
-{
-    const HWND label = CreateWindowExW(
-        0, L"STATIC", wide(text).c_str(), WS_CHILD | WS_VISIBLE | SS_NOPREFIX | style, 0, 0, 0, 0,
-        hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-    placed_.push_back({label, {left, top, width, height}});
-    return label;
 }
 
 void Form1::buildMenus()
@@ -102,77 +92,28 @@ void Form1::buildControls()
 {
     // In tab order: the grid box (2), the score frame (3), the slider (9).
     grid_ = std::make_unique<GridBox>(hwnd_, instance_);
-    // The score frame's labels are the window's children, placed within the frame.
-    frame1_ = CreateWindowExW(0, L"BUTTON", wide(ui_texts::kScoresFrame).c_str(),
-                              WS_CHILD | WS_VISIBLE | BS_GROUPBOX, 0, 0, 0, 0, hwnd_, nullptr,
-                              instance_, nullptr);
-    placed_.push_back({frame1_, kFrame1});
-    // A group box draws its frame and caption only: its inside is the controls' colour.
-    SetWindowSubclass(
-        frame1_,
-        [](HWND frame, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) -> LRESULT {
-            if (message != WM_ERASEBKGND)
-                return DefSubclassProc(frame, message, wParam, lParam);
-            RECT inside;
-            GetClientRect(frame, &inside);
-            FillRect(reinterpret_cast<HDC>(wParam), &inside, GetSysColorBrush(COLOR_BTNFACE));
-            return 1;
-        },
-        0, 0);
-    // Labels go by their number: Label4 is the control 4.
-    const auto inFrame = [this](int id, int left, int top, int width, int height,
-                                std::string_view text) {
-        return makeLabel(id, kFrame1.left + left, kFrame1.top + top, width, height, text);
-    };
-    inFrame(3, 8, 32, 49, 17, ui_texts::kPlayerCaption);
-    label4_ = inFrame(4, 72, 32, 49, 17, "");
-    inFrame(5, 8, 80, 65, 17, ui_texts::kComputerCaption);
-    label6_ = inFrame(6, 80, 80, 49, 25, "");
-    label7_ = inFrame(7, 8, 104, 113, 25, ui_texts::kBannerAtDesign);
-    ShowWindow(label7_, SW_HIDE);
-    label8_ = makeLabel(8, 368, 216, 177, 17, ui_texts::kSliderEnds);
-    slider1_ =
-        CreateWindowExW(0, TRACKBAR_CLASSW, wide(ui_texts::kSliderName).c_str(),
-                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS,
-                        0, 0, 0, 0, hwnd_, reinterpret_cast<HMENU>(kSliderId), instance_, nullptr);
-    placed_.push_back({slider1_, {368, 232, 169, 25}});
-    SendMessageW(slider1_, TBM_SETLINESIZE, 0, 1);
-    SendMessageW(slider1_, TBM_SETPAGESIZE, 0, 5);
-    SendMessageW(slider1_, TBM_SETTICFREQ, 1, 0);
+    form_ = std::make_unique<FormBuilder>(form1::kWindow, hwnd_, instance_);
+    label4_ = form_->get("Label4");
+    label6_ = form_->get("Label6");
+    label7_ = form_->get("Label7");
+    slider1_ = form_->get("Slider1");
+    progre_ = form_->get("Progre");
+    SendMessageW(slider1_, TBM_SETLINESIZE, 0, form1::kSlider1.smallStep);
+    SendMessageW(slider1_, TBM_SETPAGESIZE, 0, form1::kSlider1.largeStep);
+    SendMessageW(slider1_, TBM_SETTICFREQ, form1::kSlider1.tickEvery, 0);
     SetWindowSubclass(slider1_, sliderProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
-    progre_ = CreateWindowExW(0, PROGRESS_CLASSW, L"", WS_CHILD | WS_VISIBLE, 0, 0, 0, 0, hwnd_,
-                              nullptr, instance_, nullptr);
-    placed_.push_back({progre_, {368, 280, 177, 25}});
     refreshProgress();
-    label9_ = makeLabel(9, 376, 320, 153, 17, ui_texts::kProgressCaption, SS_CENTER);
     // The row letters and column numbers, captioned at load.
     for (int r = 0; r < Board::kRows; ++r)
-        rowAndColumnLabels_.push_back(makeLabel(0, 8, 40 + 32 * r, 25, 17, ""));
+        rowAndColumnLabels_.push_back(form_->arrayLabel(form1::kLabel1, r));
     for (int c = 0; c < Board::kColumns; ++c)
-        rowAndColumnLabels_.push_back(makeLabel(0, 48 + 32 * c, 8, 25, 17, ""));
-    for (HWND label : rowAndColumnLabels_)
-        ShowWindow(label, SW_HIDE);
-    // The frame under its labels.
-    SetWindowPos(frame1_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        rowAndColumnLabels_.push_back(form_->arrayLabel(form1::kLabel2, c));
+    announcer_ = std::make_unique<Announcer>(hwnd_, instance_);
 }
 
 void Form1::applyScale(UINT dpi)
 {
-    dpi_ = dpi;
-    for (HFONT font : {layoutFont_, labelFont_, bannerFont_})
-        if (font)
-            DeleteObject(font);
-    layoutFont_ = layoutFont(8, false, dpi);
-    labelFont_ = layoutFont(12, false, dpi);
-    bannerFont_ = layoutFont(12, true, dpi, L"MS Serif");
-    for (const Placed& placed : placed_) {
-        const RECT at = onScreen(placed.design, dpi);
-        MoveWindow(placed.control, at.left, at.top, at.right - at.left, at.bottom - at.top, TRUE);
-        SendMessageW(placed.control, WM_SETFONT, reinterpret_cast<WPARAM>(layoutFont_), TRUE);
-    }
-    for (HWND label : rowAndColumnLabels_)
-        SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_), TRUE);
-    SendMessageW(label7_, WM_SETFONT, reinterpret_cast<WPARAM>(bannerFont_), TRUE);
+    form_->applyScale(dpi);
     grid_->place(dpi);
     fitBanner();
     for (HICON icon : {bigIcon_, smallIcon_})
@@ -184,7 +125,8 @@ void Form1::applyScale(UINT dpi)
                                                IMAGE_ICON, scaled(16, dpi), scaled(16, dpi), 0));
     SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
     SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
-    const SIZE outer = outerSize(kClientWidth, kClientHeight, kStyle, kExStyle, true, dpi);
+    const SIZE outer = outerSize(form1::kWindow.clientWidth, form1::kWindow.clientHeight, kStyle,
+                                 kExStyle, true, dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -212,16 +154,25 @@ void Form1::Form_Load()
                  SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(hwnd_, SW_SHOW);
     UpdateWindow(hwnd_);
-    SendMessageW(slider1_, TBM_SETRANGEMIN, TRUE, 20);
-    SendMessageW(slider1_, TBM_SETRANGEMAX, TRUE, 100);
-    SendMessageW(slider1_, TBM_SETTICFREQ, 1, 0); // a tick at every value of the new range
+    SendMessageW(slider1_, TBM_SETRANGEMIN, TRUE, form1::kSlider1.minimum);
+    SendMessageW(slider1_, TBM_SETRANGEMAX, TRUE, form1::kSlider1.maximum);
+    // A tick at every value of the new range.
+    SendMessageW(slider1_, TBM_SETTICFREQ, form1::kSlider1.tickEvery, 0);
     SetFocus(grid_->hwnd());
 }
 
 MessageAnswer Form1::showMessage(const std::string& prompt, const std::string& title,
                                  MessageButtons buttons)
 {
+    tell(); // what led to the box, before the box itself
     return frenchMessageBox(hwnd_, prompt, title, buttons);
+}
+
+void Form1::tell()
+{
+    const std::string said = narrator_.take(game_.restant(), textOf(label4_), textOf(label6_));
+    if (!said.empty())
+        announcer_->announce(said);
 }
 
 void Form1::focusMainWindow()
@@ -232,6 +183,7 @@ void Form1::focusMainWindow()
 void Form1::showCellPicture(int cell, int picture)
 {
     grid_->setPicture(cell, picture);
+    narrator_.pictureShown(cell, picture);
 }
 
 void Form1::setPlayerScoreText(const std::string& text)
@@ -252,6 +204,7 @@ void Form1::showBanner()
 
 void Form1::setBannerText(const std::string& text)
 {
+    narrator_.bannerShown(text);
     SetWindowTextW(label7_, wide(text).c_str());
     fitBanner();
     UpdateWindow(label7_);
@@ -261,17 +214,20 @@ void Form1::setBannerText(const std::string& text)
 // downwards just enough, within the score frame.
 void Form1::fitBanner()
 {
+    const design::Rect banner = form_->placeOf("Label7");
+    const design::Rect frame = form_->placeOf("Frame1");
     wchar_t text[64] = {};
     GetWindowTextW(label7_, text, 64);
     const HDC dc = GetDC(label7_);
-    const HGDIOBJ before = SelectObject(dc, bannerFont_);
-    RECT needed{0, 0, scaled(113, dpi_), 0};
+    const HGDIOBJ before = SelectObject(dc, form_->fontOf(label7_));
+    const UINT dpi = form_->dpi();
+    RECT needed{0, 0, scaled(banner.width, dpi), 0};
     DrawTextW(dc, text, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     SelectObject(dc, before);
     ReleaseDC(label7_, dc);
-    const int least = scaled(25, dpi_);
-    const int room = scaled(kFrame1.bottom - 104 - 2, dpi_);
-    SetWindowPos(label7_, nullptr, 0, 0, scaled(113, dpi_),
+    const int least = scaled(banner.height, dpi);
+    const int room = scaled(frame.bottom() - banner.top - design::kSunkenBorder, dpi);
+    SetWindowPos(label7_, nullptr, 0, 0, scaled(banner.width, dpi),
                  std::clamp(static_cast<int>(needed.bottom), least, room),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -350,8 +306,11 @@ void Form1::Form_QueryUnload()
 void Form1::command(int id)
 {
     if (id >= GridBox::kFirstCellId && id < GridBox::kFirstCellId + Board::kCellCount) {
-        if (!ended_ && IsWindowEnabled(hwnd_))
-            game_.Image1_Click(id - GridBox::kFirstCellId);
+        if (ended_ || !IsWindowEnabled(hwnd_))
+            return;
+        game_.Image1_Click(id - GridBox::kFirstCellId);
+        if (!ended_)
+            tell();
         return;
     }
     switch (id) {
@@ -367,33 +326,21 @@ void Form1::paintBackground(HDC dc)
     RECT client;
     GetClientRect(hwnd_, &client);
     // The desktop's scroll-bar colour, and the controls' colour inside the score frame.
-    FillRect(dc, &client, GetSysColorBrush(COLOR_SCROLLBAR));
-    const RECT frame = onScreen(kFrame1, dpi_);
+    FillRect(dc, &client, form_->ground());
+    const RECT frame = form_->onScreen(form_->placeOf("Frame1"));
     FillRect(dc, &frame, GetSysColorBrush(COLOR_BTNFACE));
-}
-
-LRESULT Form1::colourOf(HWND control, HDC dc)
-{
-    if (control == label9_) { // transparent, over the window's ground
-        SetTextColor(dc, kBlue);
-        SetBkMode(dc, TRANSPARENT);
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_SCROLLBAR));
-    }
-    SetTextColor(dc, control == label7_   ? kRed
-                     : control == label8_ ? kBlue
-                                          : GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
+    if (!form_) // its controls are still being made
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
     switch (message) {
     case WM_COMMAND: command(LOWORD(wParam)); return 0;
     case WM_ERASEBKGND: paintBackground(reinterpret_cast<HDC>(wParam)); return 1;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
-        return colourOf(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+        return form_->colour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
     case WM_KEYDOWN:
     case WM_CHAR: SetFocus(hwnd_); return 0; // rendfocus: the key itself is not read
     case WM_DPICHANGED: {

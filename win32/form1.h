@@ -6,9 +6,12 @@
 
 #include <windows.h>
 
+#include "announcer.h"
+#include "form_builder.h"
 #include "game.h"
 #include "game_view.h"
 #include "grid_box.h"
+#include "turn_narrator.h"
 
 namespace torvelle::win32 {
 
@@ -18,9 +21,6 @@ class Dialog;
 // routes their events to the rules. The program ends once none of its windows is left.
 class Form1 final : public GameView {
 public:
-    static constexpr int kClientWidth = 551;
-    static constexpr int kClientHeight = 372;
-
     explicit Form1(HINSTANCE instance);
     ~Form1() override;
     Form1(const Form1&) = delete;
@@ -45,21 +45,15 @@ public:
     void endProgram() override;
 
 private:
-    struct Placed {
-        HWND control;
-        RECT design; // left, top, width, height in design pixels
-    };
-
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
     static LRESULT CALLBACK sliderProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
-    HWND makeLabel(int id, int left, int top, int width, int height, std::string_view text,
-                   DWORD style = SS_LEFT);
     void buildControls();
     void buildMenus();
     void applyScale(UINT dpi);
     void paintBackground(HDC dc);
-    LRESULT colourOf(HWND control, HDC dc);
+    // Tells a screen reader what the click has shown so far.
+    void tell();
     void command(int id);
     void refreshProgress();
     void fitBanner();
@@ -73,19 +67,19 @@ private:
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
     std::unique_ptr<GridBox> grid_;
-    std::vector<Placed> placed_;
-    HWND frame1_ = nullptr, label4_ = nullptr, label6_ = nullptr, label7_ = nullptr;
-    HWND label8_ = nullptr, label9_ = nullptr, slider1_ = nullptr, progre_ = nullptr;
+    std::unique_ptr<FormBuilder> form_;
+    std::unique_ptr<Announcer> announcer_;
+    HWND label4_ = nullptr, label6_ = nullptr, label7_ = nullptr;
+    HWND slider1_ = nullptr, progre_ = nullptr;
     std::vector<HWND> rowAndColumnLabels_;
-    HFONT layoutFont_ = nullptr, labelFont_ = nullptr, bannerFont_ = nullptr;
     HICON bigIcon_ = nullptr, smallIcon_ = nullptr;
-    UINT dpi_ = 96;
     double progressMaximum_ = 100, progressValue_ = 0;
     bool releaseEndsDoubleClick_ = false;
     DWORD lastSliderRelease_ = 0;
     bool ended_ = false;
     HWND focusOnReturn_ = nullptr;
     Dialog* about_ = nullptr;
+    TurnNarrator narrator_;
     Game game_;
 };
 

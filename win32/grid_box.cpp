@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "form1_design.h"
 #include "screen_scale.h"
 #include "ui_texts.h"
 #include "wide_text.h"
@@ -14,9 +15,6 @@ namespace {
 
 constexpr wchar_t kBoxClass[] = L"TorvelleGrid";
 constexpr wchar_t kCellClass[] = L"TorvelleCell";
-constexpr int kLeft = 40;
-constexpr int kTop = 32;
-constexpr int kSide = 320;
 
 GridBox* ownerOf(HWND window)
 {
@@ -58,13 +56,15 @@ GridBox::GridBox(HWND window, HINSTANCE instance)
 
 void GridBox::place(UINT dpi)
 {
-    MoveWindow(box_, scaled(kLeft, dpi), scaled(kTop, dpi), scaled(kSide, dpi), scaled(kSide, dpi),
-               TRUE);
+    const design::Rect box = design::form1::kWindow.control("Picture1").rect;
+    MoveWindow(box_, scaled(box.left, dpi), scaled(box.top, dpi), scaled(box.width, dpi),
+               scaled(box.height, dpi), TRUE);
     for (int i = 0; i < Board::kCellCount; ++i) {
-        const int left = scaled(kCellSize * (i % Board::kColumns), dpi);
-        const int top = scaled(kCellSize * (i / Board::kColumns), dpi);
-        MoveWindow(cell(i), left, top, scaled(kCellSize * (i % Board::kColumns + 1), dpi) - left,
-                   scaled(kCellSize * (i / Board::kColumns + 1), dpi) - top, TRUE);
+        const design::Rect at = design::form1::kImage1.rectOf(i);
+        const int left = scaled(at.left, dpi);
+        const int top = scaled(at.top, dpi);
+        MoveWindow(cell(i), left, top, scaled(at.right(), dpi) - left,
+                   scaled(at.bottom(), dpi) - top, TRUE);
     }
 }
 

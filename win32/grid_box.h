@@ -16,7 +16,6 @@ class GridBox {
 public:
     static constexpr int kFirstCellId = 1000;
     static constexpr int kId = 2; // its tab index
-    static constexpr int kCellSize = 32;
 
     GridBox(HWND window, HINSTANCE instance);
 
@@ -24,7 +23,7 @@ public:
     HWND cell(int i) const { return cells_.at(static_cast<size_t>(i)); }
     // Shown at once, and named after what it shows, as a screen reader reads it.
     void setPicture(int cell, int picture);
-    // The box at (40, 32), 320 by 320, and the cells 32 pixels apart inside its border.
+    // The box and its cells where the design has them, the cells inside its border.
     void place(UINT dpi);
 
 private:
