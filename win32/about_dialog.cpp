@@ -51,12 +51,7 @@ Dialog::Dialog(HINSTANCE instance, std::function<void()> closed)
     hwnd_ = CreateWindowExW(kExStyle, kClass, wide(design::dialog::kWindow.caption).c_str(), kStyle,
                             0, 0, 0, 0, owner, nullptr, instance, this);
     const UINT dpi = dpiOf(hwnd_);
-    bigIcon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(TORVELLE_ICON_BINOCULARS),
-                                             IMAGE_ICON, scaled(32, dpi), scaled(32, dpi), 0));
-    smallIcon_ = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(TORVELLE_ICON_BINOCULARS),
-                                               IMAGE_ICON, scaled(16, dpi), scaled(16, dpi), 0));
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    icons_.apply(hwnd_, instance, TORVELLE_ICON_BINOCULARS, dpi);
 
     form_ = std::make_unique<FormBuilder>(design::dialog::kWindow, hwnd_, instance);
     form_->applyScale(dpi);
@@ -66,21 +61,13 @@ Dialog::Dialog(HINSTANCE instance, std::function<void()> closed)
     const SIZE outer =
         outerSize(design::dialog::kWindow.clientWidth, design::dialog::kWindow.clientHeight, kStyle,
                   kExStyle, false, dpi);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    SetWindowPos(hwnd_, nullptr, (work.left + work.right - outer.cx) / 2,
-                 (work.top + work.bottom - outer.cy) / 2, outer.cx, outer.cy, SWP_NOZORDER);
+    SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER);
+    centreOnWorkArea(hwnd_);
     ShowWindow(hwnd_, SW_SHOW);
     SetFocus(focusOnReturn_);
 }
 
-Dialog::~Dialog()
-{
-    for (HICON icon : {bigIcon_, smallIcon_})
-        DestroyIcon(icon);
-}
+Dialog::~Dialog() = default;
 
 void Dialog::Form_Load()
 {

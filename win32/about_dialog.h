@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include "form_builder.h"
+#include "window_class.h"
 
 namespace torvelle::win32 {
 
@@ -33,7 +34,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND focusOnReturn_ = nullptr;
     std::unique_ptr<FormBuilder> form_;
-    HICON bigIcon_ = nullptr, smallIcon_ = nullptr;
+    WindowIcons icons_;
 };
 
 } // namespace torvelle::win32

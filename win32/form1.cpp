@@ -1,13 +1,13 @@
 // form1.cpp: Form1's controls, their places at every screen scale, and their events.
 #include "form1.h"
 
-#include <algorithm>
 #include <utility>
 
 #include <commctrl.h>
 
 #include "about_dialog.h"
 #include "announcer.h"
+#include "breath_slider.h"
 #include "farewell_files.h"
 #include "form1_design.h"
 #include "form_builder.h"
@@ -65,12 +65,7 @@ Form1::Form1(HINSTANCE instance) : instance_(instance), game_(*this)
     applyScale(dpiOf(hwnd_));
 }
 
-Form1::~Form1()
-{
-    for (HICON icon : {bigIcon_, smallIcon_})
-        if (icon)
-            DestroyIcon(icon);
-}
+Form1::~Form1() = default;
 
 HWND Form1::aboutWindow() const
 {
@@ -96,12 +91,11 @@ void Form1::buildControls()
     label4_ = form_->get("Label4");
     label6_ = form_->get("Label6");
     label7_ = form_->get("Label7");
-    slider1_ = form_->get("Slider1");
+    slider1_ = std::make_unique<BreathSlider>(form_->get("Slider1"), [this] {
+        if (!ended_)
+            game_.Slider1_MouseUp();
+    });
     progre_ = form_->get("Progre");
-    SendMessageW(slider1_, TBM_SETLINESIZE, 0, form1::kSlider1.smallStep);
-    SendMessageW(slider1_, TBM_SETPAGESIZE, 0, form1::kSlider1.largeStep);
-    SendMessageW(slider1_, TBM_SETTICFREQ, form1::kSlider1.tickEvery, 0);
-    SetWindowSubclass(slider1_, sliderProcedure, 0, reinterpret_cast<DWORD_PTR>(this));
     refreshProgress();
     // The row letters and column numbers, captioned at load.
     for (int r = 0; r < Board::kRows; ++r)
@@ -115,16 +109,8 @@ void Form1::applyScale(UINT dpi)
 {
     form_->applyScale(dpi);
     grid_->place(dpi);
-    fitBanner();
-    for (HICON icon : {bigIcon_, smallIcon_})
-        if (icon)
-            DestroyIcon(icon);
-    bigIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(TORVELLE_ICON_FRANCE),
-                                             IMAGE_ICON, scaled(32, dpi), scaled(32, dpi), 0));
-    smallIcon_ = static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(TORVELLE_ICON_FRANCE),
-                                               IMAGE_ICON, scaled(16, dpi), scaled(16, dpi), 0));
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+    form_->growDownToFit(label7_);
+    icons_.apply(hwnd_, instance_, TORVELLE_ICON_FRANCE, dpi);
     const SIZE outer = outerSize(form1::kWindow.clientWidth, form1::kWindow.clientHeight, kStyle,
                                  kExStyle, true, dpi);
     SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy,
@@ -142,22 +128,10 @@ void Form1::Form_Load()
                        wide(Board::columnNumber(c)).c_str());
     for (HWND label : rowAndColumnLabels_)
         ShowWindow(label, SW_SHOW);
-    // Centred on the screen it opens on.
-    RECT window;
-    GetWindowRect(hwnd_, &window);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(hwnd_, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    SetWindowPos(hwnd_, nullptr, (work.left + work.right - (window.right - window.left)) / 2,
-                 (work.top + work.bottom - (window.bottom - window.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER);
+    centreOnWorkArea(hwnd_);
     ShowWindow(hwnd_, SW_SHOW);
     UpdateWindow(hwnd_);
-    SendMessageW(slider1_, TBM_SETRANGEMIN, TRUE, form1::kSlider1.minimum);
-    SendMessageW(slider1_, TBM_SETRANGEMAX, TRUE, form1::kSlider1.maximum);
-    // A tick at every value of the new range.
-    SendMessageW(slider1_, TBM_SETTICFREQ, form1::kSlider1.tickEvery, 0);
+    slider1_->setRange(form1::kSlider1.minimum, form1::kSlider1.maximum);
     SetFocus(grid_->hwnd());
 }
 
@@ -206,32 +180,12 @@ void Form1::setBannerText(const std::string& text)
 {
     narrator_.bannerShown(text);
     SetWindowTextW(label7_, wide(text).c_str());
-    fitBanner();
+    form_->growDownToFit(label7_);
     UpdateWindow(label7_);
 }
 
 // Two lines of the banner's type do not fit the 25 pixels it was drawn with: it grows
 // downwards just enough, within the score frame.
-void Form1::fitBanner()
-{
-    const design::Rect banner = form_->placeOf("Label7");
-    const design::Rect frame = form_->placeOf("Frame1");
-    wchar_t text[64] = {};
-    GetWindowTextW(label7_, text, 64);
-    const HDC dc = GetDC(label7_);
-    const HGDIOBJ before = SelectObject(dc, form_->fontOf(label7_));
-    const UINT dpi = form_->dpi();
-    RECT needed{0, 0, scaled(banner.width, dpi), 0};
-    DrawTextW(dc, text, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
-    SelectObject(dc, before);
-    ReleaseDC(label7_, dc);
-    const int least = scaled(banner.height, dpi);
-    const int room = scaled(frame.bottom() - banner.top - design::kSunkenBorder, dpi);
-    SetWindowPos(label7_, nullptr, 0, 0, scaled(banner.width, dpi),
-                 std::clamp(static_cast<int>(needed.bottom), least, room),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void Form1::setProgressMaximum(double maximum)
 {
     progressMaximum_ = maximum;
@@ -254,7 +208,7 @@ void Form1::refreshProgress()
 
 int Form1::sliderValue()
 {
-    return static_cast<int>(SendMessageW(slider1_, TBM_GETPOS, 0, 0));
+    return slider1_->value();
 }
 
 void Form1::endProgram()
@@ -384,37 +338,6 @@ LRESULT CALLBACK Form1::procedure(HWND window, UINT message, WPARAM wParam, LPAR
     Form1* form = formOf(window);
     return form ? form->handle(message, wParam, lParam)
                 : DefWindowProcW(window, message, wParam, lParam);
-}
-
-// Any button released over the slider sets the breath; a double-click is one release.
-LRESULT CALLBACK Form1::sliderProcedure(HWND slider, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR /*id*/, DWORD_PTR data)
-{
-    auto* form = reinterpret_cast<Form1*>(data);
-    switch (message) {
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDBLCLK:
-    case WM_MBUTTONDBLCLK: form->releaseEndsDoubleClick_ = true; break;
-    case WM_LBUTTONDOWN:
-    case WM_RBUTTONDOWN:
-    case WM_MBUTTONDOWN:
-        // The class may not tell double-clicks apart: a second press soon after a release.
-        if (GetMessageTime() - static_cast<LONG>(form->lastSliderRelease_) <
-            static_cast<LONG>(GetDoubleClickTime()))
-            form->releaseEndsDoubleClick_ = true;
-        break;
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_MBUTTONUP: {
-        const LRESULT result = DefSubclassProc(slider, message, wParam, lParam);
-        form->lastSliderRelease_ = static_cast<DWORD>(GetMessageTime());
-        if (!std::exchange(form->releaseEndsDoubleClick_, false) && !form->ended_)
-            form->game_.Slider1_MouseUp();
-        return result;
-    }
-    default: break;
-    }
-    return DefSubclassProc(slider, message, wParam, lParam);
 }
 
 } // namespace torvelle::win32

@@ -7,11 +7,13 @@
 #include <windows.h>
 
 #include "announcer.h"
+#include "breath_slider.h"
 #include "form_builder.h"
 #include "game.h"
 #include "game_view.h"
 #include "grid_box.h"
 #include "turn_narrator.h"
+#include "window_class.h"
 
 namespace torvelle::win32 {
 
@@ -46,7 +48,6 @@ public:
 
 private:
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
-    static LRESULT CALLBACK sliderProcedure(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     void buildControls();
     void buildMenus();
@@ -56,7 +57,6 @@ private:
     void tell();
     void command(int id);
     void refreshProgress();
-    void fitBanner();
     void aboutClosed();
 
     void quit_Click();
@@ -70,12 +70,11 @@ private:
     std::unique_ptr<FormBuilder> form_;
     std::unique_ptr<Announcer> announcer_;
     HWND label4_ = nullptr, label6_ = nullptr, label7_ = nullptr;
-    HWND slider1_ = nullptr, progre_ = nullptr;
+    std::unique_ptr<BreathSlider> slider1_;
+    HWND progre_ = nullptr;
     std::vector<HWND> rowAndColumnLabels_;
-    HICON bigIcon_ = nullptr, smallIcon_ = nullptr;
+    WindowIcons icons_;
     double progressMaximum_ = 100, progressValue_ = 0;
-    bool releaseEndsDoubleClick_ = false;
-    DWORD lastSliderRelease_ = 0;
     bool ended_ = false;
     HWND focusOnReturn_ = nullptr;
     Dialog* about_ = nullptr;

@@ -1,6 +1,7 @@
 // form_builder.cpp: each kind of control as the common control that plays its part.
 #include "form_builder.h"
 
+#include <algorithm>
 #include <string>
 
 #include <commctrl.h>
@@ -197,6 +198,27 @@ void FormBuilder::fitToText(HWND label) const
     SelectObject(dc, before);
     ReleaseDC(label, dc);
     SetWindowPos(label, nullptr, 0, 0, needed.right, needed.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void FormBuilder::growDownToFit(HWND label) const
+{
+    const Placed* p = placed(label);
+    wchar_t text[256] = {};
+    GetWindowTextW(label, text, 256);
+    const HDC dc = GetDC(label);
+    const HGDIOBJ before = SelectObject(dc, fontOf(label));
+    RECT needed{0, 0, scaled(p->rect.width, dpi_), 0};
+    DrawTextW(dc, text, -1, &needed, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    SelectObject(dc, before);
+    ReleaseDC(label, dc);
+    const Placed* container = placed(p->design->container);
+    const int bottom =
+        container ? container->rect.bottom() - design::kSunkenBorder : window_.clientHeight;
+    const int least = scaled(p->rect.height, dpi_);
+    const int room = std::max(least, scaled(bottom - p->rect.top, dpi_));
+    SetWindowPos(label, nullptr, 0, 0, scaled(p->rect.width, dpi_),
+                 std::clamp(static_cast<int>(needed.bottom), least, room),
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

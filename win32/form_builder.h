@@ -38,6 +38,8 @@ public:
     HFONT fontOf(HWND control) const;
     // A label fitted to its text sized to the text it has now.
     void fitToText(HWND label) const;
+    // A label as high as its lines need, never below its design nor past its container.
+    void growDownToFit(HWND label) const;
     // For WM_CTLCOLORSTATIC and WM_CTLCOLORBTN: the design's colours.
     LRESULT colour(HWND control, HDC dc) const;
     HBRUSH ground() const;

@@ -1,5 +1,9 @@
-// window_class.cpp: registering the game's window classes; the hidden owner.
+// window_class.cpp: registering the game's window classes; the hidden owner; centring; icons.
 #include "window_class.h"
+
+#include <initializer_list>
+
+#include "screen_scale.h"
 
 namespace torvelle::win32 {
 
@@ -22,6 +26,44 @@ HWND hiddenOwner(HINSTANCE instance)
 {
     return CreateWindowExW(0, L"STATIC", L"Torvelle", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
                            instance, nullptr);
+}
+
+void centreOnWorkArea(HWND window)
+{
+    RECT frame;
+    GetWindowRect(window, &frame);
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& work = monitor.rcWork;
+    SetWindowPos(window, nullptr, (work.left + work.right - (frame.right - frame.left)) / 2,
+                 (work.top + work.bottom - (frame.bottom - frame.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER);
+}
+
+WindowIcons::~WindowIcons()
+{
+    free();
+}
+
+void WindowIcons::free()
+{
+    for (HICON icon : {big_, small_})
+        if (icon)
+            DestroyIcon(icon);
+}
+
+void WindowIcons::apply(HWND window, HINSTANCE instance, int resource, UINT dpi)
+{
+    free();
+    const auto load = [&](int size) {
+        return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_ICON,
+                                             scaled(size, dpi), scaled(size, dpi), 0));
+    };
+    big_ = load(32);
+    small_ = load(16);
+    SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big_));
+    SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small_));
 }
 
 } // namespace torvelle::win32

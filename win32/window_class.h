@@ -1,4 +1,4 @@
-// window_class.h: the game's own window classes, and the hidden owner that keeps its top-level
+// window_class.h: the game's own window classes, the hidden owner that keeps its top-level
 // windows off the task bar.
 #pragma once
 
@@ -12,5 +12,25 @@ void registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proced
 
 // A window never shown: a top-level window it owns has no task bar button of its own.
 HWND hiddenOwner(HINSTANCE instance);
+
+// Centred on the work area of the screen it is on, by its whole frame.
+void centreOnWorkArea(HWND window);
+
+// A window's big and small icons from a resource, at its screen scale; freed with it.
+class WindowIcons {
+public:
+    WindowIcons() = default;
+    ~WindowIcons();
+    WindowIcons(const WindowIcons&) = delete;
+    WindowIcons& operator=(const WindowIcons&) = delete;
+
+    void apply(HWND window, HINSTANCE instance, int resource, UINT dpi);
+
+private:
+    void free();
+
+    HICON big_ = nullptr;
+    HICON small_ = nullptr;
+};
 
 } // namespace torvelle::win32
