@@ -81,6 +81,15 @@ struct ControlArray {
     }
 };
 
+// An entry of a window's menu bar: a command, or a drop-down (`opens`) holding the entries
+// that name it as their `menu`.
+struct MenuItem {
+    std::string_view name;
+    std::string_view text;
+    std::string_view menu; // empty: the bar itself
+    bool opens = false;
+};
+
 // A window's own ground: a colour of the desktop's scheme, or a fixed one.
 enum class Ground { ScrollBars, Fixed };
 

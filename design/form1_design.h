@@ -62,6 +62,14 @@ inline constexpr Control kControls[] = {
      .transparent = true},
 };
 
+// In order, without keyboard shortcuts; "&" marks the access letter.
+inline constexpr MenuItem kMenu[] = {
+    {"quit", ui_texts::kMenuQuit},
+    {"aide", ui_texts::kMenuHelp, "", true},
+    {"menuaide", ui_texts::kMenuHelpItem, "aide"},
+    {"menuapropos", ui_texts::kMenuAbout, "aide"},
+};
+
 inline constexpr Window kWindow{.name = "Form1",
                                 .caption = ui_texts::kMainCaption,
                                 .clientWidth = 551,

@@ -35,13 +35,13 @@ Dialog::Dialog(QWidget* parent) : QWidget(parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
     layout->addWidget(client_);
 
-    const FormBuilder form(design, client_);
-    label2_ = form.get<QLabel>("Label2");
-    label3_ = form.get<QLabel>("Label3");
-    auto* ok = form.get<QPushButton>("OKButton");
+    buildForm(design, client_);
+    label2_ = client_->findChild<QLabel*>(QStringLiteral("Label2"));
+    label3_ = client_->findChild<QLabel*>(QStringLiteral("Label3"));
+    auto* ok = client_->findChild<QPushButton*>(QStringLiteral("OKButton"));
     connect(ok, &QPushButton::clicked, this, &Dialog::OKButton_Click);
-    connect(form.get<QPushButton>("Command1"), &QPushButton::clicked, this,
-            &Dialog::Command1_Click);
+    connect(client_->findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked,
+            this, &Dialog::Command1_Click);
     ok->setFocus(Qt::OtherFocusReason);
 
     Form_Load();

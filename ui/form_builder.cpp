@@ -33,45 +33,17 @@ QFont designFont(const design::Font& font, const design::Font& windowFont)
     return qfont;
 }
 
-FormBuilder::FormBuilder(const design::Window& window, QWidget* client)
-    : window_(window), client_(client)
+namespace {
+
+QString nameOf(std::string_view name)
 {
-    client->setFixedSize(window.clientWidth, window.clientHeight);
-    client->setFont(designFont(window.font, window.font));
-    for (const design::Control& control : window.controls) {
-        QWidget* parent = control.container.empty() ? client : get(control.container);
-        built_.insert(key(control.name), build(control, parent));
-    }
-    // The keyboard goes round the controls that take it, by their tab index.
-    std::vector<const design::Control*> focusable;
-    for (const design::Control& control : window.controls)
-        if (get(control.name)->focusPolicy() != Qt::NoFocus)
-            focusable.push_back(&control);
-    std::ranges::sort(focusable, {}, &design::Control::tabIndex);
-    for (size_t i = 1; i < focusable.size(); ++i)
-        QWidget::setTabOrder(get(focusable[i - 1]->name), get(focusable[i]->name));
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-QWidget* FormBuilder::containerOf(std::string_view name) const
-{
-    if (name.empty())
-        return client_;
-    QWidget* inside = insides_.value(key(name));
-    return inside ? inside : get(name);
-}
-
-QLabel* FormBuilder::arrayLabel(const design::ControlArray& array, int i)
-{
-    design::Control element{.name = {}, .rect = array.rectOf(i), .font = array.font};
-    QLabel* made = label(element, containerOf(array.container));
-    made->setObjectName(key(array.name) + QStringLiteral("(%1)").arg(i));
-    return made;
-}
-
-QLabel* FormBuilder::label(const design::Control& control, QWidget* parent)
+QLabel* buildLabel(const design::Window& window, const design::Control& control, QWidget* parent)
 {
     auto* label = new QLabel(parent);
-    label->setObjectName(key(control.name)); // first: assistive technology knows it by its name
+    label->setObjectName(nameOf(control.name)); // first: assistive technology knows it by it
     label->setText(displayText(control.text));
     label->setTextFormat(Qt::PlainText);
     if (control.transparent) {
@@ -83,8 +55,9 @@ QLabel* FormBuilder::label(const design::Control& control, QWidget* parent)
         label->setForegroundRole(QPalette::WindowText);
     }
     if (control.font)
-        label->setFont(designFont(*control.font, window_.font));
-    if (control.colour && window_.ground == design::Ground::Fixed)
+        label->setFont(designFont(*control.font, window.font));
+    // On a fixed ground the colours stay as designed; on the scheme's, they stay readable.
+    if (control.colour && window.ground == design::Ground::Fixed)
         label->setPalette(textPalette(label->palette(), designColour(*control.colour)));
     else if (control.colour)
         keepTextReadable(label, designColour(*control.colour));
@@ -99,12 +72,12 @@ QLabel* FormBuilder::label(const design::Control& control, QWidget* parent)
     return label;
 }
 
-QWidget* FormBuilder::build(const design::Control& control, QWidget* parent)
+QWidget* build(const design::Window& window, const design::Control& control, QWidget* parent)
 {
     QWidget* widget = nullptr;
     const design::Rect& r = control.rect;
     switch (control.kind) {
-    case design::Kind::Label: widget = label(control, parent); break;
+    case design::Kind::Label: return buildLabel(window, control, parent);
     case design::Kind::GroupFrame: {
         auto* frame = new QGroupBox(displayText(control.text), parent);
         frame->setAutoFillBackground(true);
@@ -117,12 +90,10 @@ QWidget* FormBuilder::build(const design::Control& control, QWidget* parent)
         auto* box = new QFrame(parent);
         box->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
         box->setFocusPolicy(Qt::StrongFocus);
-        // What it holds lives inside its border, which clips the last row and column.
         auto* inside = new QWidget(box);
-        inside->setObjectName(key(control.name) + QStringLiteral("Inner"));
+        inside->setObjectName(nameOf(control.name) + QStringLiteral("Inner"));
         const int border = design::kSunkenBorder;
         inside->setGeometry(border, border, r.width - 2 * border, r.height - 2 * border);
-        insides_.insert(key(control.name), inside);
         widget = box;
         break;
     }
@@ -131,21 +102,48 @@ QWidget* FormBuilder::build(const design::Control& control, QWidget* parent)
     case design::Kind::PushButton: {
         auto* button = new QPushButton(displayText(control.text), parent);
         button->setAutoDefault(false);
-        button->setDefault(false);
         button->setFocusPolicy(Qt::StrongFocus);
         widget = button;
         break;
     }
-    case design::Kind::Image: break; // only in control arrays
+    case design::Kind::Image: return nullptr; // only in control arrays
     }
-    widget->setObjectName(key(control.name));
-    if (control.kind != design::Kind::Label) // a label may fit its text
-        widget->setGeometry(r.left, r.top, r.width, r.height);
+    widget->setObjectName(nameOf(control.name));
+    widget->setGeometry(r.left, r.top, r.width, r.height);
     if (!control.accessibleName.empty())
         widget->setAccessibleName(displayText(control.accessibleName));
-    if (!control.visible)
-        widget->hide();
     return widget;
+}
+
+} // namespace
+
+void buildForm(const design::Window& window, QWidget* client)
+{
+    client->setFixedSize(window.clientWidth, window.clientHeight);
+    client->setFont(designFont(window.font, window.font));
+    std::vector<std::pair<int, QWidget*>> focusable;
+    for (const design::Control& control : window.controls) {
+        QWidget* parent = control.container.empty()
+                              ? client
+                              : client->findChild<QWidget*>(nameOf(control.container));
+        QWidget* widget = build(window, control, parent);
+        if (!control.visible)
+            widget->hide();
+        if (widget->focusPolicy() != Qt::NoFocus)
+            focusable.emplace_back(control.tabIndex, widget);
+    }
+    // The keyboard goes round the controls that take it by their tab index.
+    std::ranges::sort(focusable, {}, &std::pair<int, QWidget*>::first);
+    for (size_t i = 1; i < focusable.size(); ++i)
+        QWidget::setTabOrder(focusable[i - 1].second, focusable[i].second);
+}
+
+QLabel* buildArrayLabel(const design::Window& window, const design::ControlArray& array, int i,
+                        QWidget* parent)
+{
+    QLabel* label = buildLabel(window, {.rect = array.rectOf(i), .font = array.font}, parent);
+    label->setObjectName(nameOf(array.name) + QStringLiteral("(%1)").arg(i));
+    return label;
 }
 
 } // namespace torvelle

@@ -5,8 +5,6 @@
 
 #include <QColor>
 #include <QFont>
-#include <QHash>
-#include <QString>
 
 #include "form.h"
 
@@ -23,32 +21,11 @@ inline QColor designColour(design::Rgb rgb)
 }
 
 // Walks the design of one window: every control in its container, at its place, with its
-// text, font, colour and visibility, and the focus going by tab index.
-class FormBuilder {
-public:
-    FormBuilder(const design::Window& window, QWidget* client);
-
-    template <class Widget = QWidget> Widget* get(std::string_view name) const
-    {
-        return static_cast<Widget*>(built_.value(key(name)));
-    }
-    // Where a control array's elements go: the client area, or inside a box's border.
-    QWidget* containerOf(std::string_view name) const;
-    // Element i of an array of labels, its caption given at load.
-    QLabel* arrayLabel(const design::ControlArray& array, int i);
-
-private:
-    static QString key(std::string_view name)
-    {
-        return QString::fromUtf8(name.data(), name.size());
-    }
-    QWidget* build(const design::Control& control, QWidget* parent);
-    QLabel* label(const design::Control& control, QWidget* parent);
-
-    const design::Window& window_;
-    QWidget* client_;
-    QHash<QString, QWidget*> built_;
-    QHash<QString, QWidget*> insides_;
-};
+// text, font, colour and visibility, named as designed, the focus going by tab index. What a
+// picture box holds goes inside its border, in the child named after it with "Inner".
+void buildForm(const design::Window& window, QWidget* client);
+// Element i of an array of labels, named "Label1(3)", its caption given at load.
+QLabel* buildArrayLabel(const design::Window& window, const design::ControlArray& array, int i,
+                        QWidget* parent);
 
 } // namespace torvelle

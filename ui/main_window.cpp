@@ -46,19 +46,29 @@ Form1::~Form1()
 
 void Form1::buildMenus()
 {
-    QAction* quit = menuBar()->addAction(displayText(ui_texts::kMenuQuit));
-    quit->setObjectName(QStringLiteral("quit"));
-    connect(quit, &QAction::triggered, this, &Form1::quit_Click);
-
-    QMenu* aide = menuBar()->addMenu(displayText(ui_texts::kMenuHelp));
-    aide->setObjectName(QStringLiteral("aide"));
-    aide->setLayoutDirection(Qt::LeftToRight); // a drop-down is a window of its own
-    QAction* help = aide->addAction(displayText(ui_texts::kMenuHelpItem));
-    help->setObjectName(QStringLiteral("menuaide"));
-    connect(help, &QAction::triggered, this, &Form1::menuaide_Click);
-    QAction* about = aide->addAction(displayText(ui_texts::kMenuAbout));
-    about->setObjectName(QStringLiteral("menuapropos"));
-    connect(about, &QAction::triggered, this, &Form1::menuapropos_Click);
+    const std::pair<std::string_view, void (Form1::*)()> commands[] = {
+        {"quit", &Form1::quit_Click},
+        {"menuaide", &Form1::menuaide_Click},
+        {"menuapropos", &Form1::menuapropos_Click},
+    };
+    QHash<QString, QMenu*> menus;
+    for (const design::MenuItem& item : design::form1::kMenu) {
+        const QString name = QString::fromUtf8(item.name.data(), item.name.size());
+        QMenu* in = menus.value(QString::fromUtf8(item.menu.data(), item.menu.size()));
+        if (item.opens) {
+            QMenu* menu = menuBar()->addMenu(displayText(item.text));
+            menu->setObjectName(name);
+            menu->setLayoutDirection(Qt::LeftToRight); // a drop-down is a window of its own
+            menus.insert(name, menu);
+            continue;
+        }
+        QAction* action = in ? in->addAction(displayText(item.text))
+                             : menuBar()->addAction(displayText(item.text));
+        action->setObjectName(name);
+        for (const auto& [command, slot] : commands)
+            if (command == item.name)
+                connect(action, &QAction::triggered, this, slot);
+    }
 }
 
 void Form1::buildControls()
@@ -71,13 +81,13 @@ void Form1::buildControls()
     client_->setAutoFillBackground(true);
     setCentralWidget(client_);
     // The fixed layout was drawn for Arial's metrics; the menus keep the desktop's font.
-    FormBuilder form(design::form1::kWindow, client_);
-
-    picture1_ = form.get<QFrame>("Picture1");
+    const design::Window& form = design::form1::kWindow;
+    buildForm(form, client_);
+    picture1_ = client_->findChild<QFrame*>(QStringLiteral("Picture1"));
     picture1_->installEventFilter(this);
     for (int i = 0; i < Board::kCellCount; ++i) {
-        cells_[i] =
-            new CellImage(i, imageList_, form.containerOf(design::form1::kImage1.container));
+        cells_[i] = new CellImage(i, imageList_,
+                                  client_->findChild<QWidget*>(QStringLiteral("Picture1Inner")));
         cells_[i]->hide();
         connect(cells_[i], &CellImage::clicked, this, [this](int cell) {
             game_.Image1_Click(cell);
@@ -86,20 +96,20 @@ void Form1::buildControls()
         });
     }
     for (int r = 0; r < Board::kRows; ++r) {
-        rowLabels_[r] = form.arrayLabel(design::form1::kLabel1, r);
+        rowLabels_[r] = buildArrayLabel(form, design::form1::kLabel1, r, client_);
         rowLabels_[r]->hide();
     }
     for (int c = 0; c < Board::kColumns; ++c) {
-        columnLabels_[c] = form.arrayLabel(design::form1::kLabel2, c);
+        columnLabels_[c] = buildArrayLabel(form, design::form1::kLabel2, c, client_);
         columnLabels_[c]->hide();
     }
-    frame1_ = form.get<QGroupBox>("Frame1");
-    label4_ = form.get<QLabel>("Label4");
-    label6_ = form.get<QLabel>("Label6");
-    label7_ = form.get<QLabel>("Label7");
-    slider1_ = form.get<BreathSlider>("Slider1");
+    frame1_ = client_->findChild<QGroupBox*>(QStringLiteral("Frame1"));
+    label4_ = client_->findChild<QLabel*>(QStringLiteral("Label4"));
+    label6_ = client_->findChild<QLabel*>(QStringLiteral("Label6"));
+    label7_ = client_->findChild<QLabel*>(QStringLiteral("Label7"));
+    slider1_ = client_->findChild<BreathSlider*>(QStringLiteral("Slider1"));
     connect(slider1_, &BreathSlider::mouseReleased, this, [this] { game_.Slider1_MouseUp(); });
-    progre_ = form.get<TenthsProgressBar>("Progre");
+    progre_ = client_->findChild<TenthsProgressBar*>(QStringLiteral("Progre"));
 
     announcer_ = new Announcer(client_);
     // The window fits its menu bar, its client area and any frame drawn around them.

@@ -1,6 +1,7 @@
 // form1.cpp: Form1's controls, their places at every screen scale, and their events.
 #include "form1.h"
 
+#include <algorithm>
 #include <utility>
 
 #include <commctrl.h>
@@ -26,8 +27,9 @@ namespace form1 = design::form1;
 namespace {
 
 constexpr wchar_t kClass[] = L"TorvelleForm1";
-// Menu commands; 1 and 2 are what Enter and Escape send a window that keeps dialog keys.
-enum : int { kQuitId = 101, kHelpId = 102, kAboutId = 103 };
+// Menu commands go by their place in the menu; 1 and 2 are what Enter and Escape send a
+// window that keeps dialog keys.
+constexpr int kFirstMenuId = 100;
 constexpr DWORD kStyle = WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
 
@@ -75,11 +77,19 @@ HWND Form1::aboutWindow() const
 void Form1::buildMenus()
 {
     const HMENU bar = CreateMenu();
-    AppendMenuW(bar, MF_STRING, kQuitId, wide(ui_texts::kMenuQuit).c_str());
-    const HMENU aide = CreatePopupMenu();
-    AppendMenuW(aide, MF_STRING, kHelpId, wide(ui_texts::kMenuHelpItem).c_str());
-    AppendMenuW(aide, MF_STRING, kAboutId, wide(ui_texts::kMenuAbout).c_str());
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(aide), wide(ui_texts::kMenuHelp).c_str());
+    std::vector<std::pair<std::string_view, HMENU>> menus{{"", bar}};
+    for (const design::MenuItem& item : form1::kMenu) {
+        const auto in =
+            std::ranges::find(menus, item.menu, &std::pair<std::string_view, HMENU>::first);
+        if (item.opens) {
+            menus.emplace_back(item.name, CreatePopupMenu());
+            AppendMenuW(in->second, MF_POPUP, reinterpret_cast<UINT_PTR>(menus.back().second),
+                        wide(item.text).c_str());
+        } else {
+            AppendMenuW(in->second, MF_STRING, kFirstMenuId + (&item - form1::kMenu),
+                        wide(item.text).c_str());
+        }
+    }
     SetMenu(hwnd_, bar);
 }
 
@@ -267,12 +277,15 @@ void Form1::command(int id)
             tell();
         return;
     }
-    switch (id) {
-    case kQuitId: quit_Click(); break;
-    case kHelpId: menuaide_Click(); break;
-    case kAboutId: menuapropos_Click(); break;
-    default: break; // Enter and Escape do nothing here
-    }
+    if (id < kFirstMenuId || id >= kFirstMenuId + static_cast<int>(std::size(form1::kMenu)))
+        return; // Enter and Escape do nothing here
+    const std::string_view chosen = form1::kMenu[id - kFirstMenuId].name;
+    if (chosen == "quit")
+        quit_Click();
+    else if (chosen == "menuaide")
+        menuaide_Click();
+    else if (chosen == "menuapropos")
+        menuapropos_Click();
 }
 
 void Form1::paintBackground(HDC dc)
