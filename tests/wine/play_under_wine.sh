@@ -61,6 +61,8 @@ ask focus form
 expect "focus at start" "$(field 1)" TorvelleGrid
 ask controls
 expect "slider range" "$(field 6)" "20..100"
+ask designed
+expect "the window as designed" "$reply" ok
 
 # One click on the slider sets the breath; then ten ships and shots until "Rejouer ?".
 ask slider && click $reply

@@ -1,5 +1,6 @@
 // probe.cpp: reads the game's windows under Wine for the Windows tests, as a screen reader or a
 // test tool would: one command a line on standard input, one answer a line on standard output.
+#include <algorithm>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -9,11 +10,15 @@
 
 #include <commctrl.h>
 
+#include "form1_design.h"
+#include "screen_scale.h"
 #include "wide_text.h"
 
 namespace {
 
 using torvelle::win32::narrow;
+using torvelle::win32::scaled;
+namespace design = torvelle::design;
 
 std::string textOf(HWND window)
 {
@@ -139,6 +144,103 @@ std::string controls()
     return out.str();
 }
 
+// The main window's control for a design entry: a label by its number, the others by class.
+HWND builtFor(const design::Control& c)
+{
+    switch (c.kind) {
+    case design::Kind::Label: return GetDlgItem(form(), std::stoi(std::string(c.name.substr(5))));
+    case design::Kind::PictureBox: return child(form(), L"TorvelleGrid");
+    case design::Kind::GroupFrame: return child(form(), L"Button");
+    case design::Kind::Slider: return child(form(), TRACKBAR_CLASSW);
+    case design::Kind::ProgressBar: return child(form(), PROGRESS_CLASSW);
+    default: return nullptr;
+    }
+}
+
+// The screen's pixels under a window, top-down, as 0x00RRGGBB.
+std::vector<DWORD> pixelsOf(const RECT& r)
+{
+    const int width = r.right - r.left, height = r.bottom - r.top;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HGDIOBJ before = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
+    const auto* first = static_cast<const DWORD*>(bits);
+    std::vector<DWORD> pixels(first, first + static_cast<size_t>(width) * height);
+    SelectObject(memory, before);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    for (DWORD& p : pixels)
+        p &= 0xFFFFFF;
+    return pixels;
+}
+
+// Every visible control of the main window where the design puts it at the window's scale, its
+// text as wide as the design's font makes it, in the design's colour: "ok", or what differs.
+std::string asDesigned()
+{
+    const UINT dpi = torvelle::win32::dpiOf(form());
+    std::string wrong;
+    for (const design::Control& c : design::form1::kWindow.controls) {
+        const HWND w = builtFor(c);
+        if (!w) {
+            wrong += ' ' + std::string(c.name) + ":missing";
+            continue;
+        }
+        if ((IsWindowVisible(w) != FALSE) != c.visible)
+            wrong += ' ' + std::string(c.name) + ":visibility";
+        design::Rect at = c.rect;
+        if (!c.container.empty()) {
+            at.left += design::form1::kWindow.control(c.container).rect.left;
+            at.top += design::form1::kWindow.control(c.container).rect.top;
+        }
+        RECT r;
+        GetWindowRect(w, &r);
+        POINT origin{0, 0};
+        ClientToScreen(form(), &origin);
+        if (r.left - origin.x != scaled(at.left, dpi) || r.top - origin.y != scaled(at.top, dpi) ||
+            r.right - origin.x != scaled(at.right(), dpi) ||
+            r.bottom - origin.y != scaled(at.bottom(), dpi))
+            wrong += ' ' + std::string(c.name) + ":place";
+        if (c.kind != design::Kind::Label || c.text.empty() || !c.visible)
+            continue;
+        const std::vector<DWORD> pixels = pixelsOf(r);
+        const DWORD ground = pixels.back(); // the bottom right corner, clear of the text
+        const int width = r.right - r.left;
+        int left = width, right = -1;
+        for (size_t i = 0; i < pixels.size(); ++i)
+            if (pixels[i] != ground) {
+                left = std::min(left, static_cast<int>(i % width));
+                right = std::max(right, static_cast<int>(i % width));
+            }
+        const design::Font font = c.font.value_or(design::form1::kWindow.font);
+        const HFONT made = torvelle::win32::layoutFont(font.points, font.bold, dpi,
+                                                       torvelle::win32::wide(font.face).c_str());
+        const HDC dc = GetDC(nullptr);
+        const HGDIOBJ before = SelectObject(dc, made);
+        SIZE extent{};
+        const std::wstring text = torvelle::win32::wide(c.text);
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+        SelectObject(dc, before);
+        ReleaseDC(nullptr, dc);
+        DeleteObject(made);
+        const int inked = right - left + 1;
+        if (inked > extent.cx || inked < extent.cx - 4)
+            wrong += ' ' + std::string(c.name) + ":font(" + std::to_string(inked) + " of " +
+                     std::to_string(extent.cx) + ")";
+        const design::Rgb colour = c.colour.value_or(design::Rgb{});
+        const DWORD wanted = c.colour ? RGB(colour.blue, colour.green, colour.red) : ground;
+        if (c.colour && std::find(pixels.begin(), pixels.end(), wanted) == pixels.end())
+            wrong += ' ' + std::string(c.name) + ":colour";
+    }
+    return wrong.empty() ? "ok" : wrong.substr(1);
+}
+
 // The window with the keyboard, once the window of that class is active and the keyboard in
 // it: the game's thread may still be handing the activation on.
 std::string focusIn(const wchar_t* className)
@@ -208,6 +310,8 @@ std::string answer(const std::string& line)
         return cells();
     if (command == "controls")
         return controls();
+    if (command == "designed")
+        return asDesigned();
     if (command == "focus" || command == "caption") { // in or of the main window, or About
         std::string which;
         words >> which;
