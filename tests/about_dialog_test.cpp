@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include "about_dialog.h"
+#include "dialog_design.h"
 #include "ui_texts.h"
 #include "window_fixture.h"
 
@@ -61,6 +62,8 @@ TEST_F(AboutDialog, OpensWithItsTextsWhereTheyBelong)
     ASSERT_NE(d, nullptr);
     EXPECT_TRUE(d->isVisible());
     EXPECT_EQ(d->windowTitle(), QStringLiteral("A propos de TORVELLE"));
+    testing::expectBuiltAsDesigned(d->findChild<QWidget*>(QStringLiteral("client")),
+                                   design::dialog::kWindow);
     EXPECT_EQ(d->size(), QSize(391, 155));
     EXPECT_EQ(d->minimumSize(), d->maximumSize());
     EXPECT_EQ(d->grab().toImage().pixelColor(2, 150), QColor(192, 192, 192));
@@ -68,19 +71,12 @@ TEST_F(AboutDialog, OpensWithItsTextsWhereTheyBelong)
 
     QLabel* name = label(d, "Label1");
     EXPECT_EQ(name->text(), QStringLiteral("TORVELLE"));
-    EXPECT_EQ(name->pos(), QPoint(64, 0));
-    EXPECT_TRUE(name->font().bold());
-    EXPECT_DOUBLE_EQ(name->font().pointSizeF(), 21.75);
-    EXPECT_EQ(name->palette().color(QPalette::WindowText), QColor(0, 255, 0));
 
     QLabel* version = label(d, "Label2");
-    EXPECT_EQ(version->pos(), QPoint(48, 40));
     EXPECT_EQ(version->text(),
               QStringLiteral("Version 1.03 --  Le Logiciel français\n           de Torvelle"));
     QLabel* notice = label(d, "Label3");
-    EXPECT_EQ(notice->pos(), QPoint(48, 80));
     EXPECT_EQ(notice->text(), kNotice);
-    EXPECT_EQ(notice->palette().color(QPalette::WindowText), QColor(0, 0, 255));
     for (QLabel* l : {name, version, notice}) {
         // Fitted to their texts, and clear of the dialog's edge.
         EXPECT_GE(l->width(), l->sizeHint().width()) << l->objectName().toStdString();
@@ -90,10 +86,6 @@ TEST_F(AboutDialog, OpensWithItsTextsWhereTheyBelong)
 
     QPushButton* ok = button(d, "OKButton");
     QPushButton* pay = button(d, "Command1");
-    EXPECT_EQ(ok->geometry(), QRect(304, 112, 81, 25));
-    EXPECT_EQ(pay->geometry(), QRect(304, 80, 81, 25));
-    EXPECT_EQ(ok->text(), QStringLiteral("OK"));
-    EXPECT_EQ(pay->text(), QStringLiteral("Payement"));
     for (QPushButton* b : {ok, pay}) {
         EXPECT_FALSE(b->isDefault());
         EXPECT_FALSE(b->autoDefault());

@@ -46,11 +46,23 @@ TEST(Design, MainWindowHoldsEveryControlWhereTheGameHasAlwaysHadIt)
         {"Label5", Kind::Label, "Frame1", {8, 80, 65, 17}, "Ordinateur :", {}, true, -1},
         {"Label6", Kind::Label, "Frame1", {80, 80, 49, 25}, "", {}, true, -1},
         {"Label7", Kind::Label, "Frame1", {8, 104, 113, 25}, "brou", red, false, -1},
-        {"Label8", Kind::Label, "", {368, 216, 177, 17},
-         "Jeu Facile                            Difficile", blue, true, -1},
+        {"Label8",
+         Kind::Label,
+         "",
+         {368, 216, 177, 17},
+         "Jeu Facile                            Difficile",
+         blue,
+         true,
+         -1},
         {"Slider1", Kind::Slider, "", {368, 232, 169, 25}, "", {}, true, 9},
         {"Progre", Kind::ProgressBar, "", {368, 280, 177, 25}, "", {}, true, -1},
-        {"Label9", Kind::Label, "", {376, 320, 153, 17}, "Réflexion de l'ordinateur", blue, true,
+        {"Label9",
+         Kind::Label,
+         "",
+         {376, 320, 153, 17},
+         "Réflexion de l'ordinateur",
+         blue,
+         true,
          -1},
     };
     expectAsDesigned(form1::kWindow, rows);
@@ -75,10 +87,10 @@ TEST(Design, ControlArraysFollowTheirRule)
         int index;
         Rect rect;
     } elements[] = {
-        {form1::kImage1, 0, {0, 0, 32, 32}},      {form1::kImage1, 9, {288, 0, 32, 32}},
-        {form1::kImage1, 10, {0, 32, 32, 32}},    {form1::kImage1, 99, {288, 288, 32, 32}},
-        {form1::kLabel1, 0, {8, 40, 25, 17}},     {form1::kLabel1, 9, {8, 328, 25, 17}},
-        {form1::kLabel2, 0, {48, 8, 25, 17}},     {form1::kLabel2, 9, {336, 8, 25, 17}},
+        {form1::kImage1, 0, {0, 0, 32, 32}},   {form1::kImage1, 9, {288, 0, 32, 32}},
+        {form1::kImage1, 10, {0, 32, 32, 32}}, {form1::kImage1, 99, {288, 288, 32, 32}},
+        {form1::kLabel1, 0, {8, 40, 25, 17}},  {form1::kLabel1, 9, {8, 328, 25, 17}},
+        {form1::kLabel2, 0, {48, 8, 25, 17}},  {form1::kLabel2, 9, {336, 8, 25, 17}},
     };
     for (const auto& e : elements)
         EXPECT_EQ(e.array.rectOf(e.index), e.rect) << e.array.name << '(' << e.index << ')';

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
@@ -13,10 +14,50 @@
 #include <gtest/gtest.h>
 
 #include "cell_image.h"
+#include "form.h"
 #include "main_window.h"
+#include "message_box.h"
 #include "modal_answerer.h"
 
 namespace torvelle::testing {
+
+// What a window built, held against its design: every control by its name, at its place (a
+// fitted label at its corner), in its font and colour, shown or hidden.
+inline void expectBuiltAsDesigned(const QWidget* client, const design::Window& window)
+{
+    EXPECT_EQ(client->size(), QSize(window.clientWidth, window.clientHeight));
+    for (const design::Control& c : window.controls) {
+        SCOPED_TRACE(std::string(c.name));
+        const auto* w = client->findChild<const QWidget*>(
+            QString::fromUtf8(c.name.data(), static_cast<qsizetype>(c.name.size())));
+        ASSERT_NE(w, nullptr);
+        const design::Rect r = c.rect;
+        EXPECT_EQ(w->pos(), QPoint(r.left, r.top));
+        const QString text = displayText(c.text);
+        if (const auto* label = qobject_cast<const QLabel*>(w); label && r.width > 0) {
+            EXPECT_EQ(label->text(), text); // a fitted label gets its text at load
+        }
+        if (const auto* frame = qobject_cast<const QGroupBox*>(w)) {
+            EXPECT_EQ(frame->title(), text);
+        }
+        if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
+            EXPECT_EQ(button->text(), text);
+        }
+        if (r.width > 0) {
+            EXPECT_EQ(w->size(), QSize(r.width, r.height));
+        }
+        const design::Font font = c.font.value_or(window.font);
+        EXPECT_EQ(w->font().family(), QString::fromUtf8(font.face.empty() ? window.font.face.data()
+                                                                          : font.face.data()));
+        EXPECT_EQ(w->font().pointSizeF(), font.points);
+        EXPECT_EQ(w->font().bold(), font.bold);
+        if (c.colour) {
+            EXPECT_EQ(w->palette().color(QPalette::WindowText),
+                      QColor(c.colour->red, c.colour->green, c.colour->blue));
+        }
+        EXPECT_EQ(w->isVisibleTo(w->window()), c.visible);
+    }
+}
 
 class WindowTest : public ::testing::Test {
 protected:
