@@ -38,14 +38,6 @@ Form1* formOf(HWND window)
     return reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-std::string textOf(HWND control)
-{
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
-    return narrow(text);
-}
-
 void setText(HWND control, std::string_view text)
 {
     SetWindowTextW(control, wide(text).c_str());
@@ -154,7 +146,8 @@ MessageAnswer Form1::showMessage(const std::string& prompt, const std::string& t
 
 void Form1::tell()
 {
-    const std::string said = narrator_.take(game_.restant(), textOf(label4_), textOf(label6_));
+    const std::string said =
+        narrator_.take(game_.restant(), windowText(label4_), windowText(label6_));
     if (!said.empty())
         announcer_->announce(said);
 }

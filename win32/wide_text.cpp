@@ -29,4 +29,12 @@ std::string narrow(std::wstring_view utf16)
     return text;
 }
 
+std::string windowText(HWND window)
+{
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return narrow(text);
+}
+
 } // namespace torvelle::win32

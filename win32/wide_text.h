@@ -4,9 +4,13 @@
 #include <string>
 #include <string_view>
 
+#include <windows.h>
+
 namespace torvelle::win32 {
 
 std::wstring wide(std::string_view utf8);
 std::string narrow(std::wstring_view utf16);
+// A window's text, in UTF-8.
+std::string windowText(HWND window);
 
 } // namespace torvelle::win32
