@@ -33,6 +33,10 @@ TORVELLE_WINDOWS_PACKAGES=(
 # What checking the package the Debian way adds (scripts/package --check), without recommends.
 TORVELLE_DEBIAN_PACKAGES=(mmdebstrap sbuild piuparts autopkgtest uidmap debootstrap gzip)
 
+# A machine installing its own updates holds the package manager's lock: wait for it.
+TORVELLE_APT_LOCK_WAIT=${TORVELLE_APT_LOCK_WAIT:-300}
+TORVELLE_APT_WAIT=(-o "DPkg::Lock::Timeout=$TORVELLE_APT_LOCK_WAIT")
+
 # torvelle_install [apt-get option...] -- PACKAGE...: installs those not installed yet.
 torvelle_install() {
     local options=()
@@ -48,9 +52,13 @@ torvelle_install() {
     echo "Installing: ${missing[*]}"
     local sudo=()
     [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq "${options[@]}" \
-        "${missing[@]}"
+    if ! "${sudo[@]}" apt-get "${TORVELLE_APT_WAIT[@]}" update -qq ||
+        ! DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get "${TORVELLE_APT_WAIT[@]}" install \
+            -y -qq "${options[@]}" "${missing[@]}"; then
+        echo "Could not install ${missing[*]}: see apt-get's words above (a package manager" \
+            "that held its lock was waited for ${TORVELLE_APT_LOCK_WAIT} s)" >&2
+        return 1
+    fi
 }
 
 # Only what it takes to build and play.
