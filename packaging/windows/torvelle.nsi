@@ -3,6 +3,8 @@
 ; makensis -DVERSION=1.0.3 -DBUILD=folder-with-torvelle.exe -DOUTFILE=setup.exe torvelle.nsi
 Target amd64-unicode
 SetCompressor /SOLID lzma
+; The same bytes from every build: no file's own time stamp is kept.
+SetDateSave off
 !include "MUI2.nsh"
 !include "x64.nsh"
 
