@@ -102,6 +102,8 @@ inline constexpr std::string_view kSaidComputerMiss = "L'ordinateur tire en {cel
 inline constexpr std::string_view kSaidScores = "Score : vous {player}, l'ordinateur {computer}.";
 inline constexpr std::string_view kSaidNewGame = "Nouvelle partie : placez vos 10 bateaux.";
 inline constexpr std::string_view kGridName = "Grille de jeu";
+// A cell's default action, as Windows names a button's in French.
+inline constexpr std::string_view kPressAction = "Appuyer";
 inline constexpr std::string_view kPlayerScoreRole = "Score du joueur";
 inline constexpr std::string_view kComputerScoreRole = "Score de l'ordinateur";
 inline constexpr std::string_view kBannerRole = "Annonce du vainqueur";

@@ -48,6 +48,26 @@ answer_box() {
     click ${at[$index]}
     ask nobox
 }
+# What a screen reader was told of the shot at cell $1, held against what the board shows.
+check_told() {
+    ask heard
+    local said=$reply pattern="^Votre tir en ([A-J][0-9]+) : (touché !|dans l'eau\.) L'ordinateur tire en ([A-J][0-9]+) : (votre bateau est touché\.|dans l'eau\.) Score : vous [0-9]+, l'ordinateur [0-9]+\.$"
+    [[ $said =~ $pattern ]] || fail "told of a shot: '$said'"
+    local mine=${BASH_REMATCH[1]} result=${BASH_REMATCH[2]} its=${BASH_REMATCH[3]} reply_result=${BASH_REMATCH[4]}
+    ask cells
+    local names=$'\t'$reply$'\t'
+    [[ $names == *$'\t'"$mine, "* ]] || fail "told of a shot at $mine, not at the cell clicked"
+    local seen=${names#*$'\t'"$mine, "} told shown
+    seen=${seen%%$'\t'*}
+    told=$([ "$result" = "touché !" ] && echo hit || echo miss)
+    shown=$([ "$seen" = "bateau de l'ordinateur touché" ] && echo hit || echo miss)
+    expect "told of the shot at $mine ('$seen')" "$told" "$shown"
+    seen=${names#*$'\t'"$its, "}
+    seen=${seen%%$'\t'*}
+    told=$([ "$reply_result" = "votre bateau est touché." ] && echo hit || echo miss)
+    shown=$([ "$seen" = "votre bateau touché par l'ordinateur" ] && echo hit || echo miss)
+    expect "told of the computer's shot at $its ('$seen')" "$told" "$shown"
+}
 record_end() {
     ask cells; echo "board	$reply" >>"$scratch/windows.txt"
     ask controls; echo "controls	$(cut -f 1-5 <<<"$reply")" >>"$scratch/windows.txt"
@@ -63,6 +83,9 @@ ask controls
 expect "slider range" "$(field 6)" "20..100"
 ask designed
 expect "the window as designed" "$reply" ok
+# As a screen reader reads the board: a group (role 20) of 100 buttons where they are drawn.
+ask board
+expect "the board through Active Accessibility" "$reply" $'Grille de jeu\t20\t100\tok'
 
 # One click on the slider sets the breath; then ten ships and shots until "Rejouer ?".
 ask slider && click $reply
@@ -71,9 +94,16 @@ breath=$(field 7)
 for cell in $(seq 0 99); do
     ask cells
     before=$(cut -f $((cell + 1)) <<<"$reply")
-    ask cell "$cell" && click $reply
+    [ "$cell" -lt 11 ] || ask listen
+    if [ "$cell" = 12 ]; then # a screen reader's click: the cell's default action
+        ask press "$cell"
+        expect "default action on cell $cell" "$reply" pressed
+    else
+        ask cell "$cell" && click $reply
+    fi
     ask changed "$cell" "$before"
     [ "$reply" != timeout ] || fail "click on cell $cell changed nothing"
+    [ "$cell" -lt 11 ] || [ "$reply" != changed ] || check_told
     while [ "$reply" = box ]; do
         ask box
         if [[ $reply == "Torvelle !"* ]]; then answer_box Oui; break 2; fi

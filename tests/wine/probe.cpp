@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <oleacc.h>
 
 #include "form1_design.h"
 #include "screen_scale.h"
@@ -111,19 +112,153 @@ std::string boxOf(HWND box)
     return textOf(box) + '\t' + (text ? textOf(text) : "") + '\t' + buttons + '\t' + places;
 }
 
-std::string cells()
-{
-    std::string all;
-    for (int i = 0; i < 100; ++i)
-        all +=
-            (i ? "\t" : "") +
-            textOf(GetDlgItem(FindWindowExW(form(), nullptr, L"TorvelleGrid", nullptr), 1000 + i));
-    return all;
-}
-
 HWND child(HWND parent, const wchar_t* className)
 {
     return FindWindowExW(parent, nullptr, className, nullptr);
+}
+
+// The board's accessible object, as a screen reader gets it from the grid box.
+IAccessible* board()
+{
+    static constexpr GUID kIAccessible{
+        0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
+    IAccessible* board = nullptr;
+    AccessibleObjectFromWindow(child(form(), L"TorvelleGrid"), static_cast<DWORD>(OBJID_CLIENT),
+                               kIAccessible, reinterpret_cast<void**>(&board));
+    return board;
+}
+
+VARIANT childId(long id)
+{
+    VARIANT v;
+    v.vt = VT_I4;
+    v.lVal = id;
+    return v;
+}
+
+std::string take(BSTR text)
+{
+    std::string taken = text ? narrow(text) : "";
+    SysFreeString(text);
+    return taken;
+}
+
+// Cell i's name, as a screen reader reads it ("B3, mer").
+std::string cellName(IAccessible* board, int i)
+{
+    BSTR name = nullptr;
+    board->get_accName(childId(i + 1), &name);
+    return take(name);
+}
+
+std::string cells()
+{
+    IAccessible* grid = board();
+    if (!grid)
+        return "no accessible board";
+    std::string all;
+    for (int i = 0; i < 100; ++i)
+        all += (i ? "\t" : "") + cellName(grid, i);
+    grid->Release();
+    return all;
+}
+
+// The board as Active Accessibility gives it: its name, role and count of children, then
+// each child where the design puts it on the screen, a button whose action is to press it.
+std::string boardAsRead()
+{
+    IAccessible* grid = board();
+    if (!grid)
+        return "no accessible board";
+    BSTR name = nullptr;
+    VARIANT role, self = childId(CHILDID_SELF);
+    long count = 0;
+    grid->get_accName(self, &name);
+    grid->get_accRole(self, &role);
+    grid->get_accChildCount(&count);
+    std::string answer =
+        take(name) + '\t' + std::to_string(role.lVal) + '\t' + std::to_string(count);
+    const HWND box = child(form(), L"TorvelleGrid");
+    const UINT dpi = torvelle::win32::dpiOf(form());
+    RECT client;
+    GetClientRect(box, &client);
+    std::string wrong;
+    for (int i = 0; i < 100; ++i) {
+        long left = 0, top = 0, width = 0, height = 0;
+        grid->accLocation(&left, &top, &width, &height, childId(i + 1));
+        const design::Rect cell = design::form1::kImage1.rectOf(i);
+        POINT at{scaled(cell.left, dpi), scaled(cell.top, dpi)};
+        ClientToScreen(box, &at);
+        const int shownWidth = std::min(scaled(cell.right(), dpi), static_cast<int>(client.right)) -
+                               scaled(cell.left, dpi);
+        const int shownHeight =
+            std::min(scaled(cell.bottom(), dpi), static_cast<int>(client.bottom)) -
+            scaled(cell.top, dpi);
+        grid->get_accRole(childId(i + 1), &role);
+        BSTR action = nullptr;
+        grid->get_accDefaultAction(childId(i + 1), &action);
+        if (left != at.x || top != at.y || width != shownWidth || height != shownHeight ||
+            role.lVal != ROLE_SYSTEM_PUSHBUTTON || take(action) != "Appuyer")
+            wrong += ' ' + std::to_string(i);
+    }
+    grid->Release();
+    return answer + '\t' + (wrong.empty() ? "ok" : "wrong:" + wrong);
+}
+
+// The words told through live regions since `listen`, as a screen reader speaks them.
+std::vector<std::string> heard;
+
+void CALLBACK liveRegionChanged(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+                                DWORD)
+{
+    IAccessible* accessible = nullptr;
+    VARIANT which;
+    if (AccessibleObjectFromEvent(window, static_cast<DWORD>(object), static_cast<DWORD>(child),
+                                  &accessible, &which) != S_OK ||
+        !accessible) {
+        heard.push_back("(unreadable)");
+        return;
+    }
+    BSTR name = nullptr;
+    accessible->get_accName(which, &name);
+    heard.push_back(take(name));
+    accessible->Release();
+}
+
+std::string listen()
+{
+    static HWINEVENTHOOK hook = nullptr;
+    heard.clear();
+    if (!hook) {
+        DWORD game = 0;
+        GetWindowThreadProcessId(form(), &game);
+        hook = SetWinEventHook(0x8019, 0x8019, nullptr, liveRegionChanged, game, 0,
+                               WINEVENT_OUTOFCONTEXT);
+    }
+    return hook ? "listening" : "no hook";
+}
+
+// Waits for a first utterance, then a moment for any other, handing the hook its events.
+std::string hear()
+{
+    DWORD quietSince = GetTickCount();
+    size_t count = 0;
+    for (DWORD start = GetTickCount(); GetTickCount() - start < 20000;) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageW(&message);
+        if (heard.size() != count) {
+            count = heard.size();
+            quietSince = GetTickCount();
+        }
+        if (count > 0 && GetTickCount() - quietSince > 200)
+            break;
+        Sleep(10);
+    }
+    std::string said;
+    for (const std::string& words : heard)
+        said += (said.empty() ? "" : "|") + words;
+    return said.empty() ? "silence" : said;
 }
 
 // The scores, the banner, the progress bar's tenths and the slider's range and value.
@@ -312,16 +447,37 @@ std::string answer(const std::string& line)
         return controls();
     if (command == "designed")
         return asDesigned();
+    if (command == "board")
+        return boardAsRead();
+    if (command == "listen")
+        return listen();
+    if (command == "heard")
+        return hear();
+    if (command == "press") { // cell N's default action, as a screen reader's "click"
+        int i = 0;
+        words >> i;
+        IAccessible* grid = board();
+        const HRESULT done = grid ? grid->accDoDefaultAction(childId(i + 1)) : E_FAIL;
+        if (grid)
+            grid->Release();
+        return done == S_OK ? "pressed" : "failed " + std::to_string(done);
+    }
     if (command == "focus" || command == "caption") { // in or of the main window, or About
         std::string which;
         words >> which;
         const wchar_t* const name = which == "about" ? L"TorvelleDialog" : L"TorvelleForm1";
         return command == "focus" ? waitFor([&] { return focusIn(name); }) : captionOf(name);
     }
-    if (command == "cell") { // where cell N is on the screen
+    if (command == "cell") { // the middle of cell N on the screen, as it reads its place
         int i = 0;
         words >> i;
-        return centreOf(GetDlgItem(child(form(), L"TorvelleGrid"), 1000 + i));
+        IAccessible* grid = board();
+        long left = 0, top = 0, width = 0, height = 0;
+        if (grid) {
+            grid->accLocation(&left, &top, &width, &height, childId(i + 1));
+            grid->Release();
+        }
+        return std::to_string(left + width / 2) + " " + std::to_string(top + height / 2);
     }
     if (command == "slider")
         return centreOf(child(form(), TRACKBAR_CLASSW));
@@ -333,7 +489,10 @@ std::string answer(const std::string& line)
         return waitFor([&] {
             if (openBox())
                 return std::string("box");
-            const std::string now = textOf(GetDlgItem(child(form(), L"TorvelleGrid"), 1000 + i));
+            IAccessible* grid = board();
+            const std::string now = grid ? cellName(grid, i) : before;
+            if (grid)
+                grid->Release();
             return now != before ? std::string("changed") : std::string();
         });
     }
@@ -355,6 +514,7 @@ int main()
         }
         Sleep(20);
     }
+    CoInitialize(nullptr); // after: a thread with a window of its own keeps its desktop
     std::string line;
     while (std::getline(std::cin, line)) {
         if (!line.empty() && line.back() == '\r')
