@@ -48,25 +48,38 @@ answer_box() {
     click ${at[$index]}
     ask nobox
 }
-# What a screen reader was told of the shot at cell $1, held against what the board shows.
+# told_matches WHAT CELL RESULT SHOWN-IF-HIT: the words told of a shot agree with the board.
+told_matches() {
+    local names=$'\t'$board$'\t' seen told shown
+    [[ $names == *$'\t'"$2, "* ]] || fail "told of a shot at $2, a cell the board does not have"
+    seen=${names#*$'\t'"$2, "}
+    seen=${seen%%$'\t'*}
+    told=$([[ $3 == *touché* ]] && echo hit || echo miss)
+    shown=$([ "$seen" = "$4" ] && echo hit || echo miss)
+    expect "told of $1 at $2 ('$seen')" "$told" "$shown"
+}
+# What a screen reader was told of a shot, once, held against what the board shows. A computer
+# that gives up is told of by its box.
 check_told() {
     ask heard
-    local said=$reply pattern="^Votre tir en ([A-J][0-9]+) : (touché !|dans l'eau\.) L'ordinateur tire en ([A-J][0-9]+) : (votre bateau est touché\.|dans l'eau\.) Score : vous [0-9]+, l'ordinateur [0-9]+\.$"
-    [[ $said =~ $pattern ]] || fail "told of a shot: '$said'"
-    local mine=${BASH_REMATCH[1]} result=${BASH_REMATCH[2]} its=${BASH_REMATCH[3]} reply_result=${BASH_REMATCH[4]}
+    local said=$reply
+    local mine="Votre tir en ([A-J][0-9]+) : (touché !|dans l'eau\.)"
+    local its="L'ordinateur tire en ([A-J][0-9]+) : (votre bateau est touché\.|dans l'eau\.)"
     ask cells
-    local names=$'\t'$reply$'\t'
-    [[ $names == *$'\t'"$mine, "* ]] || fail "told of a shot at $mine, not at the cell clicked"
-    local seen=${names#*$'\t'"$mine, "} told shown
-    seen=${seen%%$'\t'*}
-    told=$([ "$result" = "touché !" ] && echo hit || echo miss)
-    shown=$([ "$seen" = "bateau de l'ordinateur touché" ] && echo hit || echo miss)
-    expect "told of the shot at $mine ('$seen')" "$told" "$shown"
-    seen=${names#*$'\t'"$its, "}
-    seen=${seen%%$'\t'*}
-    told=$([ "$reply_result" = "votre bateau est touché." ] && echo hit || echo miss)
-    shown=$([ "$seen" = "votre bateau touché par l'ordinateur" ] && echo hit || echo miss)
-    expect "told of the computer's shot at $its ('$seen')" "$told" "$shown"
+    board=$reply
+    if [[ $said =~ ^$mine$ ]]; then
+        told_matches "the shot" "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" "bateau de l'ordinateur touché"
+        ask box
+        [ "$reply" != timeout ] || fail "told only '$said', and no box followed"
+        reply=box
+        return
+    fi
+    [[ $said =~ ^$mine\ $its\ Score\ :\ vous\ [0-9]+,\ l\'ordinateur\ [0-9]+\.$ ]] ||
+        fail "told of a shot: '$said'"
+    told_matches "the shot" "${BASH_REMATCH[1]}" "${BASH_REMATCH[2]}" "bateau de l'ordinateur touché"
+    told_matches "the computer's shot" "${BASH_REMATCH[3]}" "${BASH_REMATCH[4]}" \
+        "votre bateau touché par l'ordinateur"
+    reply=changed
 }
 record_end() {
     ask cells; echo "board	$reply" >>"$scratch/windows.txt"
