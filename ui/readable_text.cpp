@@ -1,28 +1,14 @@
 // readable_text.cpp: a text's lightness raised on dark grounds until it reads at 4.5 : 1.
 #include "readable_text.h"
 
-#include <algorithm>
-#include <cmath>
-
 #include <QEvent>
 #include <QLabel>
+
+#include "readable_colour.h"
 
 namespace torvelle {
 
 namespace {
-
-constexpr double kReadable = 4.5;
-// Below this luminance black text would read worse than white: the ground is dark.
-constexpr double kDarkGround = 0.179;
-
-double luminance(const QColor& colour)
-{
-    const auto linear = [](double v) {
-        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
-}
 
 QColor groundOf(const QLabel* label)
 {
@@ -63,32 +49,22 @@ private:
     bool applying_ = false;
 };
 
+design::Rgb rgbOf(const QColor& colour)
+{
+    return {colour.red(), colour.green(), colour.blue()};
+}
+
 } // namespace
 
 double contrastRatio(const QColor& a, const QColor& b)
 {
-    const double la = luminance(a);
-    const double lb = luminance(b);
-    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+    return design::contrastRatio(rgbOf(a), rgbOf(b));
 }
 
 QColor readableOn(const QColor& designed, const QColor& ground)
 {
-    if (luminance(ground) >= kDarkGround || contrastRatio(designed, ground) >= kReadable)
-        return designed;
-    // Lighter and lighter, hue and saturation kept: the least change that reads.
-    const QColor hsl = designed.toHsl();
-    double low = hsl.lightnessF();
-    double high = 1.0;
-    for (int step = 0; step < 20; ++step) {
-        const double middle = (low + high) / 2;
-        if (contrastRatio(QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), middle), ground) >=
-            kReadable)
-            high = middle;
-        else
-            low = middle;
-    }
-    return QColor::fromHslF(hsl.hslHueF(), hsl.hslSaturationF(), high);
+    const design::Rgb readable = design::readableOn(rgbOf(designed), rgbOf(ground));
+    return {readable.red, readable.green, readable.blue};
 }
 
 void keepTextReadable(QLabel* label, const QColor& designed)

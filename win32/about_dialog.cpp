@@ -112,6 +112,11 @@ LRESULT Dialog::handle(UINT message, WPARAM wParam, LPARAM lParam)
         FillRect(reinterpret_cast<HDC>(wParam), &client, form_->ground());
         return 1;
     }
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+        form_->schemeChanged();
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return form_->colour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));

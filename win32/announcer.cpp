@@ -1,5 +1,10 @@
-// announcer.cpp: the status line and the events Windows' screen readers listen for.
+// announcer.cpp: the status line, a polite live region, and the way each utterance reaches a
+// screen reader: a UI Automation notification where Windows has one, else the live region's
+// change. Never both: a reader would say the words twice.
 #include "announcer.h"
+
+#include <ole2.h>
+#include <oleacc.h>
 
 #include "wide_text.h"
 
@@ -7,20 +12,58 @@ namespace torvelle::win32 {
 
 namespace {
 
-// Declared by newer SDKs only.
+// Spelt out, as mingw-w64's static import libraries may not have them right, or at all.
+constexpr GUID kAccPropServices{
+    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+constexpr GUID kIAccPropServices{
+    0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+constexpr GUID kLiveSettingProperty{
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG kPolite = 1;
 constexpr DWORD kLiveRegionChanged = 0x8019;
+constexpr int kActionCompleted = 2; // NotificationKind
+constexpr int kAll = 2;             // NotificationProcessing: every turn, in order
 
 } // namespace
 
 Announcer::Announcer(HWND window, HINSTANCE instance)
     : status_(CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
                               window, nullptr, instance, nullptr))
-{}
+{
+    IAccPropServices* services = nullptr;
+    if (SUCCEEDED(CoCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                   kIAccPropServices, reinterpret_cast<void**>(&services)))) {
+        VARIANT live;
+        live.vt = VT_I4;
+        live.lVal = kPolite;
+        services->SetHwndProp(status_, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                              kLiveSettingProperty, live);
+        services->Release();
+    }
+    // Since Windows 10 1709; Wine 8 and older Windows lack it.
+    if (const HMODULE automation = LoadLibraryW(L"uiautomationcore.dll")) {
+        hostProvider_ = reinterpret_cast<HostProvider>(
+            reinterpret_cast<void*>(GetProcAddress(automation, "UiaHostProviderFromHwnd")));
+        notify_ = reinterpret_cast<Notify>(
+            reinterpret_cast<void*>(GetProcAddress(automation, "UiaRaiseNotificationEvent")));
+    }
+}
 
 void Announcer::announce(const std::string& text)
 {
-    SetWindowTextW(status_, wide(text).c_str());
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, status_, OBJID_CLIENT, CHILDID_SELF);
+    const std::wstring words = wide(text);
+    SetWindowTextW(status_, words.c_str());
+    IUnknown* provider = nullptr;
+    if (notify_ && hostProvider_ && SUCCEEDED(hostProvider_(status_, &provider)) && provider) {
+        const BSTR said = SysAllocString(words.c_str());
+        const BSTR activity = SysAllocString(L"Torvelle.tour");
+        const HRESULT raised = notify_(provider, kActionCompleted, kAll, said, activity);
+        SysFreeString(said);
+        SysFreeString(activity);
+        provider->Release();
+        if (SUCCEEDED(raised))
+            return;
+    }
     NotifyWinEvent(kLiveRegionChanged, status_, OBJID_CLIENT, CHILDID_SELF);
 }
 

@@ -6,10 +6,12 @@
 
 #include <windows.h>
 
+#include <oleauto.h>
+
 namespace torvelle::win32 {
 
 // The cells never take the focus, so a change on them would go unspoken: each utterance is
-// the new name of this status line, raised as a change of a live region.
+// the new name of this status line, told as a notification or as a live region's change.
 class Announcer {
 public:
     Announcer(HWND window, HINSTANCE instance);
@@ -18,7 +20,13 @@ public:
     void announce(const std::string& text);
 
 private:
+    // UiaHostProviderFromHwnd and UiaRaiseNotificationEvent, looked up where they exist.
+    using HostProvider = HRESULT(WINAPI*)(HWND, IUnknown**);
+    using Notify = HRESULT(WINAPI*)(IUnknown*, int, int, BSTR, BSTR);
+
     HWND status_;
+    HostProvider hostProvider_ = nullptr;
+    Notify notify_ = nullptr;
 };
 
 } // namespace torvelle::win32

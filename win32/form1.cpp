@@ -301,6 +301,11 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return form_->colour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+    case WM_SYSCOLORCHANGE:
+    case WM_SETTINGCHANGE:
+    case WM_THEMECHANGED:
+        form_->schemeChanged();
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
     case WM_KEYDOWN:
     case WM_CHAR: SetFocus(hwnd_); return 0; // rendfocus: the key itself is not read
     case WM_DPICHANGED: {

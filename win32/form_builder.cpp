@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include "readable_colour.h"
 #include "screen_scale.h"
 #include "wide_text.h"
 
@@ -19,6 +20,11 @@ constexpr int kFirstOtherId = 20;
 COLORREF colourRef(design::Rgb rgb)
 {
     return RGB(rgb.red, rgb.green, rgb.blue);
+}
+
+design::Rgb rgbOf(COLORREF colour)
+{
+    return {GetRValue(colour), GetGValue(colour), GetBValue(colour)};
 }
 
 int labelNumber(std::string_view name)
@@ -222,9 +228,21 @@ void FormBuilder::growDownToFit(HWND label) const
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+COLORREF FormBuilder::groundColour() const
+{
+    return fixedGround_ ? colourRef(window_.fixedGround) : GetSysColor(COLOR_SCROLLBAR);
+}
+
 HBRUSH FormBuilder::ground() const
 {
     return fixedGround_ ? fixedGround_ : GetSysColorBrush(COLOR_SCROLLBAR);
+}
+
+void FormBuilder::schemeChanged() const
+{
+    for (const Placed& p : placed_)
+        SendMessageW(p.hwnd, WM_SYSCOLORCHANGE, 0, 0);
+    RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 LRESULT FormBuilder::colour(HWND control, HDC dc) const
@@ -233,13 +251,17 @@ LRESULT FormBuilder::colour(HWND control, HDC dc) const
     const design::Control* design = p ? p->design : nullptr;
     if (design && design->kind == design::Kind::PushButton)
         return reinterpret_cast<LRESULT>(ground()); // around its face
-    SetTextColor(dc, design && design->colour ? colourRef(*design->colour)
-                                              : GetSysColor(COLOR_WINDOWTEXT));
-    if (design && design->transparent) {
+    const bool transparent = design && design->transparent;
+    // The fixed colours on the ground actually painted under them, kept readable.
+    const COLORREF ground = transparent ? groundColour() : GetSysColor(COLOR_BTNFACE);
+    SetTextColor(dc, design && design->colour
+                         ? colourRef(design::readableOn(*design->colour, rgbOf(ground)))
+                         : GetSysColor(COLOR_WINDOWTEXT));
+    if (transparent) {
         SetBkMode(dc, TRANSPARENT);
-        return reinterpret_cast<LRESULT>(ground());
+        return reinterpret_cast<LRESULT>(this->ground());
     }
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    SetBkColor(dc, ground);
     return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 

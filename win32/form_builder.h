@@ -40,9 +40,13 @@ public:
     void fitToText(HWND label) const;
     // A label as high as its lines need, never below its design nor past its container.
     void growDownToFit(HWND label) const;
-    // For WM_CTLCOLORSTATIC and WM_CTLCOLORBTN: the design's colours.
+    // For WM_CTLCOLORSTATIC and WM_CTLCOLORBTN: the design's colours, readable on the ground
+    // of the scheme Windows has now.
     LRESULT colour(HWND control, HDC dc) const;
     HBRUSH ground() const;
+    COLORREF groundColour() const;
+    // The scheme changed: the common controls are told, and everything is painted again.
+    void schemeChanged() const;
 
 private:
     struct Placed {

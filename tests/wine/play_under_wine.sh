@@ -96,6 +96,8 @@ ask controls
 expect "slider range" "$(field 6)" "20..100"
 ask designed
 expect "the window as designed" "$reply" ok
+ask contrast 8
+light_contrast=$reply
 # As a screen reader reads the board: a group (role 20) of 100 buttons where they are drawn.
 ask board
 expect "the board through Active Accessibility" "$reply" $'Grille de jeu\t20\t100\tok'
@@ -153,6 +155,16 @@ answer_box OK
 xdotool key alt+F4
 ask noabout
 expect "About closed by its close box" "$reply" gone
+
+# On a dark high-contrast scheme, set while the game runs, the blue captions still read.
+ask scheme dark
+for label in 8 9; do
+    ask contrast "$label"
+    awk "BEGIN { exit !($reply >= 4.5) }" || fail "Label$label on a dark scheme: $reply : 1"
+done
+ask scheme light
+ask contrast 8
+[ "$reply" = "$light_contrast" ] || fail "Label8 back on the light scheme: $reply : 1, not $light_contrast"
 
 # The help, then the close box of the main window: the farewell and its two files.
 xdotool key alt+question Return

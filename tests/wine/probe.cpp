@@ -1,6 +1,7 @@
 // probe.cpp: reads the game's windows under Wine for the Windows tests, as a screen reader or a
 // test tool would: one command a line on standard input, one answer a line on standard output.
 #include <algorithm>
+#include <cstdio>
 #include <iostream>
 #include <sstream>
 #include <string>
@@ -12,6 +13,7 @@
 #include <oleacc.h>
 
 #include "form1_design.h"
+#include "readable_colour.h"
 #include "screen_scale.h"
 #include "wide_text.h"
 
@@ -376,6 +378,43 @@ std::string asDesigned()
     return wrong.empty() ? "ok" : wrong.substr(1);
 }
 
+// The contrast of label N's text on its ground, from the screen: its ground is the colour of
+// its bottom right corner, its text the pixel that stands out most from it.
+std::string contrastOf(int label)
+{
+    RECT r;
+    GetWindowRect(GetDlgItem(form(), label), &r);
+    const std::vector<DWORD> pixels = pixelsOf(r);
+    const auto rgb = [](DWORD p) {
+        return design::Rgb{static_cast<int>(p >> 16 & 0xFF), static_cast<int>(p >> 8 & 0xFF),
+                           static_cast<int>(p & 0xFF)};
+    };
+    double best = 1;
+    for (DWORD p : pixels)
+        best = std::max(best, design::contrastRatio(rgb(p), rgb(pixels.back())));
+    char text[16];
+    snprintf(text, sizeof text, "%.1f", best);
+    return text;
+}
+
+// A dark high-contrast scheme for the whole desktop, as its settings would set it, and back.
+std::string setScheme(bool dark)
+{
+    static constexpr int kElements[] = {COLOR_SCROLLBAR, COLOR_BTNFACE, COLOR_WINDOW,
+                                        COLOR_WINDOWTEXT, COLOR_BTNTEXT};
+    static COLORREF light[std::size(kElements)];
+    COLORREF colours[std::size(kElements)];
+    for (size_t i = 0; i < std::size(kElements); ++i) {
+        if (dark)
+            light[i] = GetSysColor(kElements[i]);
+        const bool text = kElements[i] == COLOR_WINDOWTEXT || kElements[i] == COLOR_BTNTEXT;
+        colours[i] = dark ? (text ? RGB(255, 255, 255) : RGB(0, 0, 0)) : light[i];
+    }
+    SetSysColors(static_cast<int>(std::size(kElements)), kElements, colours);
+    Sleep(500); // the game's windows painted again
+    return "set";
+}
+
 // The window with the keyboard, once the window of that class is active and the keyboard in
 // it: the game's thread may still be handing the activation on.
 std::string focusIn(const wchar_t* className)
@@ -449,6 +488,16 @@ std::string answer(const std::string& line)
         return asDesigned();
     if (command == "board")
         return boardAsRead();
+    if (command == "contrast") {
+        int label = 0;
+        words >> label;
+        return contrastOf(label);
+    }
+    if (command == "scheme") {
+        std::string which;
+        words >> which;
+        return setScheme(which == "dark");
+    }
     if (command == "listen")
         return listen();
     if (command == "heard")
