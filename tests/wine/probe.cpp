@@ -397,24 +397,6 @@ std::string contrastOf(int label)
     return text;
 }
 
-// A dark high-contrast scheme for the whole desktop, as its settings would set it, and back.
-std::string setScheme(bool dark)
-{
-    static constexpr int kElements[] = {COLOR_SCROLLBAR, COLOR_BTNFACE, COLOR_WINDOW,
-                                        COLOR_WINDOWTEXT, COLOR_BTNTEXT};
-    static COLORREF light[std::size(kElements)];
-    COLORREF colours[std::size(kElements)];
-    for (size_t i = 0; i < std::size(kElements); ++i) {
-        if (dark)
-            light[i] = GetSysColor(kElements[i]);
-        const bool text = kElements[i] == COLOR_WINDOWTEXT || kElements[i] == COLOR_BTNTEXT;
-        colours[i] = dark ? (text ? RGB(255, 255, 255) : RGB(0, 0, 0)) : light[i];
-    }
-    SetSysColors(static_cast<int>(std::size(kElements)), kElements, colours);
-    Sleep(500); // the game's windows painted again
-    return "set";
-}
-
 // The window with the keyboard, once the window of that class is active and the keyboard in
 // it: the game's thread may still be handing the activation on.
 std::string focusIn(const wchar_t* className)
@@ -488,16 +470,15 @@ std::string answer(const std::string& line)
         return asDesigned();
     if (command == "board")
         return boardAsRead();
-    if (command == "contrast") {
+    if (command == "contrast") { // once the label shows its text
         int label = 0;
         words >> label;
-        return contrastOf(label);
+        return waitFor([&] {
+            const std::string ratio = contrastOf(label);
+            return ratio == "1.0" ? std::string() : ratio;
+        });
     }
-    if (command == "scheme") {
-        std::string which;
-        words >> which;
-        return setScheme(which == "dark");
-    }
+
     if (command == "listen")
         return listen();
     if (command == "heard")
