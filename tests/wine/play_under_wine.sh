@@ -170,11 +170,15 @@ expect "jeujou empty" "$(stat -c %s jeujou)" 0
 
 # A dark high-contrast scheme in the prefix's registry, where Windows keeps it: the game started
 # again reads its blue captions at 4.5 : 1 or more.
+# Windows reads them when a session starts: this one is ended first, its probe with it.
+wineserver -k
+[ -z "${PROBE_PID:-}" ] || wait "$PROBE_PID" 2>/dev/null || true
 for colour in "Scrollbar:0 0 0" "ButtonFace:0 0 0" "Window:0 0 0" "WindowText:255 255 255" \
     "ButtonText:255 255 255"; do
     wine reg add 'HKCU\Control Panel\Colors' /v "${colour%%:*}" /d "${colour#*:}" /f >/dev/null 2>&1
 done
 wine explorer /desktop=torvelle,1024x768 "$exe" >>"$scratch/game.log" 2>&1 &
+coproc PROBE { wine "$probe_exe" 2>/dev/null; }
 ask form
 for label in 8 9; do
     ask contrast "$label"
