@@ -3,9 +3,12 @@
 // change. Never both: a reader would say the words twice.
 #include "announcer.h"
 
+#include <utility>
+
 #include <ole2.h>
 #include <oleacc.h>
 
+#include "com_apartment.h"
 #include "wide_text.h"
 
 namespace torvelle::win32 {
@@ -29,7 +32,11 @@ constexpr int kAll = 2;             // NotificationProcessing: every turn, in or
 Announcer::Announcer(HWND window, HINSTANCE instance)
     : status_(CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
                               window, nullptr, instance, nullptr))
+{}
+
+void Announcer::markLive()
 {
+    joinComApartment();
     IAccPropServices* services = nullptr;
     if (SUCCEEDED(CoCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                    kIAccPropServices, reinterpret_cast<void**>(&services)))) {
@@ -51,6 +58,8 @@ Announcer::Announcer(HWND window, HINSTANCE instance)
 
 void Announcer::announce(const std::string& text)
 {
+    if (!std::exchange(markedLive_, true))
+        markLive();
     const std::wstring words = wide(text);
     SetWindowTextW(status_, words.c_str());
     IUnknown* provider = nullptr;

@@ -24,7 +24,11 @@ private:
     using HostProvider = HRESULT(WINAPI*)(HWND, IUnknown**);
     using Notify = HRESULT(WINAPI*)(IUnknown*, int, int, BSTR, BSTR);
 
+    // Made a polite live region before its first words.
+    void markLive();
+
     HWND status_;
+    bool markedLive_ = false;
     HostProvider hostProvider_ = nullptr;
     Notify notify_ = nullptr;
 };

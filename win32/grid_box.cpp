@@ -1,6 +1,7 @@
 // grid_box.cpp: the board drawn in one window, its clicks and its accessible object.
 #include "grid_box.h"
 
+#include "com_apartment.h"
 #include "form1_design.h"
 #include "grid_accessible.h"
 #include "screen_scale.h"
@@ -104,8 +105,10 @@ LRESULT GridBox::handle(UINT message, WPARAM wParam, LPARAM lParam)
         pressed_ = -1;
         return 0;
     case WM_GETOBJECT:
-        if (static_cast<LONG>(lParam) == OBJID_CLIENT)
+        if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+            joinComApartment();
             return accessible_->result(wParam);
+        }
         break;
     default: break;
     }

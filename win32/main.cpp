@@ -2,15 +2,12 @@
 #include <windows.h>
 
 #include <commctrl.h>
-#include <ole2.h>
 
 #include "about_dialog.h"
 #include "form1.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command*/, int /*show*/)
 {
-    // Screen readers reach the board's accessible object through COM.
-    OleInitialize(nullptr);
     const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_PROGRESS_CLASS};
     InitCommonControlsEx(&controls);
     torvelle::win32::Form1 form(instance);
@@ -26,6 +23,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command*
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    OleUninitialize();
     return 0;
 }
