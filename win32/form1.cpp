@@ -9,6 +9,7 @@
 #include "about_dialog.h"
 #include "announcer.h"
 #include "breath_slider.h"
+#include "drawn_labels.h"
 #include "farewell_files.h"
 #include "form1_design.h"
 #include "form_builder.h"
@@ -99,18 +100,19 @@ void Form1::buildControls()
     });
     progre_ = form_->get("Progre");
     refreshProgress();
-    // The row letters and column numbers, captioned at load.
+    // The row letters and column numbers, drawn once captioned at load.
+    labels_ = std::make_unique<DrawnLabels>(hwnd_, *form_);
     for (int r = 0; r < Board::kRows; ++r)
-        rowAndColumnLabels_.push_back(form_->arrayLabel(form1::kLabel1, r));
+        labels_->add(form1::kLabel1, r);
     for (int c = 0; c < Board::kColumns; ++c)
-        rowAndColumnLabels_.push_back(form_->arrayLabel(form1::kLabel2, c));
+        labels_->add(form1::kLabel2, c);
     announcer_ = std::make_unique<Announcer>(hwnd_, instance_);
 }
 
 void Form1::applyScale(UINT dpi)
 {
     form_->applyScale(dpi);
-    grid_->place(dpi);
+    grid_->applyScale(dpi);
     form_->growDownToFit(label7_);
     icons_.apply(hwnd_, instance_, TORVELLE_ICON_FRANCE, dpi);
     const SIZE outer = outerSize(form1::kWindow.clientWidth, form1::kWindow.clientHeight, kStyle,
@@ -123,13 +125,9 @@ void Form1::Form_Load()
 {
     // creegrille: the cells were made with the window; the labels get their captions.
     for (int r = 0; r < Board::kRows; ++r)
-        SetWindowTextW(rowAndColumnLabels_[static_cast<size_t>(r)],
-                       wide(Board::rowLetter(r * Board::kColumns)).c_str());
+        labels_->setText(r, Board::rowLetter(r * Board::kColumns));
     for (int c = 0; c < Board::kColumns; ++c)
-        SetWindowTextW(rowAndColumnLabels_[static_cast<size_t>(Board::kRows + c)],
-                       wide(Board::columnNumber(c)).c_str());
-    for (HWND label : rowAndColumnLabels_)
-        ShowWindow(label, SW_SHOW);
+        labels_->setText(Board::kRows + c, Board::columnNumber(c));
     centreOnWorkArea(hwnd_);
     ShowWindow(hwnd_, SW_SHOW);
     UpdateWindow(hwnd_);
@@ -293,11 +291,21 @@ void Form1::paintBackground(HDC dc)
 
 LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!form_) // its controls are still being made
+    if (!form_ || !labels_) // its controls are still being made
         return DefWindowProcW(hwnd_, message, wParam, lParam);
     switch (message) {
     case WM_COMMAND: command(LOWORD(wParam)); return 0;
     case WM_ERASEBKGND: paintBackground(reinterpret_cast<HDC>(wParam)); return 1;
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        labels_->paint(BeginPaint(hwnd_, &paint));
+        EndPaint(hwnd_, &paint);
+        return 0;
+    }
+    case WM_GETOBJECT:
+        if (static_cast<LONG>(lParam) == OBJID_CLIENT)
+            return labels_->accessibleResult(wParam);
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return form_->colour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));

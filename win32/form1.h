@@ -8,6 +8,7 @@
 
 #include "announcer.h"
 #include "breath_slider.h"
+#include "drawn_labels.h"
 #include "form_builder.h"
 #include "game.h"
 #include "game_view.h"
@@ -72,7 +73,7 @@ private:
     HWND label4_ = nullptr, label6_ = nullptr, label7_ = nullptr;
     std::unique_ptr<BreathSlider> slider1_;
     HWND progre_ = nullptr;
-    std::vector<HWND> rowAndColumnLabels_;
+    std::unique_ptr<DrawnLabels> labels_;
     WindowIcons icons_;
     double progressMaximum_ = 100, progressValue_ = 0;
     bool ended_ = false;

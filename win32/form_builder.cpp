@@ -114,14 +114,6 @@ HWND FormBuilder::make(const design::Control& control)
     return nullptr;
 }
 
-HWND FormBuilder::arrayLabel(const design::ControlArray& array, int i)
-{
-    const HWND label = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | SS_NOPREFIX | SS_LEFT, 0, 0, 0,
-                                       0, hwnd_, nullptr, instance_, nullptr);
-    placed_.push_back({label, nullptr, array.rectOf(i), array.font.value_or(window_.font)});
-    return label;
-}
-
 const FormBuilder::Placed* FormBuilder::placed(HWND control) const
 {
     for (const Placed& p : placed_)

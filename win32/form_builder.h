@@ -25,8 +25,6 @@ public:
 
     HWND get(std::string_view name) const;
     int idOf(std::string_view name) const;
-    // Element i of an array of labels, hidden until its caption is given at load.
-    HWND arrayLabel(const design::ControlArray& array, int i);
 
     // Every control at its place and in its font for `dpi`; fitted labels fitted again.
     void applyScale(UINT dpi);
@@ -36,6 +34,8 @@ public:
     // Where a control stands in the client area, in design pixels.
     design::Rect placeOf(std::string_view name) const;
     HFONT fontOf(HWND control) const;
+    // A design's font at the window's scale (an empty face: the window's), made once.
+    HFONT font(const design::Font& font);
     // A label fitted to its text sized to the text it has now.
     void fitToText(HWND label) const;
     // A label as high as its lines need, never below its design nor past its container.
@@ -56,7 +56,6 @@ private:
         design::Font font;
     };
     HWND make(const design::Control& control);
-    HFONT font(const design::Font& font);
     const Placed* placed(HWND control) const;
     const Placed* placed(std::string_view name) const;
 

@@ -2,10 +2,13 @@
 #include "grid_box.h"
 
 #include "com_apartment.h"
+#include "drawn_accessible.h"
 #include "form1_design.h"
-#include "grid_accessible.h"
 #include "screen_scale.h"
+#include "ui_texts.h"
 #include "window_class.h"
+
+#include <oleacc.h>
 
 namespace torvelle::win32 {
 
@@ -23,7 +26,7 @@ GridBox::GridBox(HWND window, HINSTANCE instance)
                         CS_DBLCLKS);
     box_ = CreateWindowExW(WS_EX_CLIENTEDGE, kClass, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0,
                            0, 0, window, reinterpret_cast<HMENU>(kId), instance, this);
-    accessible_ = new GridAccessible(*this);
+    accessible_ = new DrawnAccessible(*this, ui_texts::kGridName, ROLE_SYSTEM_GROUPING);
 }
 
 GridBox::~GridBox()
@@ -31,7 +34,7 @@ GridBox::~GridBox()
     accessible_->release(); // a screen reader may still hold it
 }
 
-RECT GridBox::cellRect(int cell) const
+RECT GridBox::place(int cell) const
 {
     const design::Rect at = design::form1::kImage1.rectOf(cell);
     return {scaled(at.left, dpi_), scaled(at.top, dpi_), scaled(at.right(), dpi_),
@@ -41,18 +44,38 @@ RECT GridBox::cellRect(int cell) const
 int GridBox::cellAt(POINT at) const
 {
     for (int i = 0; i < Board::kCellCount; ++i)
-        if (const RECT r = cellRect(i); PtInRect(&r, at))
+        if (const RECT r = place(i); PtInRect(&r, at))
             return i;
     return -1;
 }
 
-void GridBox::click(int cell) const
+std::string GridBox::name(int cell) const
+{
+    return Board::rowLetter(cell) + Board::columnNumber(cell) + ", " + description(cell);
+}
+
+std::string GridBox::description(int cell) const
+{
+    return std::string(ui_texts::kCellSeen[pictures_.at(static_cast<size_t>(cell)) - 1]);
+}
+
+long GridBox::role(int /*cell*/) const
+{
+    return ROLE_SYSTEM_PUSHBUTTON;
+}
+
+std::string GridBox::action(int /*cell*/) const
+{
+    return std::string(ui_texts::kPressAction);
+}
+
+void GridBox::act(int cell) const
 {
     PostMessageW(GetAncestor(box_, GA_ROOT), WM_COMMAND,
                  MAKEWPARAM(kFirstCellId + cell, BN_CLICKED), reinterpret_cast<LPARAM>(box_));
 }
 
-void GridBox::place(UINT dpi)
+void GridBox::applyScale(UINT dpi)
 {
     dpi_ = dpi;
     const design::Rect box = design::form1::kWindow.control("Picture1").rect;
@@ -63,7 +86,7 @@ void GridBox::place(UINT dpi)
 void GridBox::setPicture(int cell, int picture)
 {
     pictures_.at(static_cast<size_t>(cell)) = picture;
-    const RECT r = cellRect(cell);
+    const RECT r = place(cell);
     InvalidateRect(box_, &r, FALSE);
     UpdateWindow(box_);
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, box_, OBJID_CLIENT, cell + 1);
@@ -74,7 +97,7 @@ void GridBox::paint()
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(box_, &paint);
     for (int i = 0; i < Board::kCellCount; ++i) {
-        RECT r = cellRect(i);
+        RECT r = place(i);
         if (RECT shown; IntersectRect(&shown, &r, &paint.rcPaint))
             images_.draw(dc, pictures_.at(static_cast<size_t>(i)), r);
     }
@@ -101,7 +124,7 @@ LRESULT GridBox::handle(UINT message, WPARAM wParam, LPARAM lParam)
         if (GetCapture() == box_)
             ReleaseCapture();
         if (pressed_ >= 0 && cellAt(at) == pressed_)
-            click(pressed_);
+            act(pressed_);
         pressed_ = -1;
         return 0;
     case WM_GETOBJECT:

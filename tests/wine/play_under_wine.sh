@@ -99,6 +99,8 @@ expect "the window as designed" "$reply" ok
 # As a screen reader reads the board: a group (role 20) of 100 buttons where they are drawn.
 ask board
 expect "the board through Active Accessibility" "$reply" $'Grille de jeu\t20\t100\tok'
+ask labels
+expect "the row and column labels through Active Accessibility" "$reply" "A B C D E F G H I J 1 2 3 4 5 6 7 8 9 10"
 
 # One click on the slider sets the breath; then ten ships and shots until "Rejouer ?".
 ask slider && click $reply

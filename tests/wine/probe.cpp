@@ -119,15 +119,20 @@ HWND child(HWND parent, const wchar_t* className)
     return FindWindowExW(parent, nullptr, className, nullptr);
 }
 
-// The board's accessible object, as a screen reader gets it from the grid box.
-IAccessible* board()
+// A window's client area as a screen reader gets it.
+IAccessible* accessibleOf(HWND window)
 {
     static constexpr GUID kIAccessible{
         0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
-    IAccessible* board = nullptr;
-    AccessibleObjectFromWindow(child(form(), L"TorvelleGrid"), static_cast<DWORD>(OBJID_CLIENT),
-                               kIAccessible, reinterpret_cast<void**>(&board));
-    return board;
+    IAccessible* accessible = nullptr;
+    AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIAccessible,
+                               reinterpret_cast<void**>(&accessible));
+    return accessible;
+}
+
+IAccessible* board()
+{
+    return accessibleOf(child(form(), L"TorvelleGrid"));
 }
 
 VARIANT childId(long id)
@@ -151,6 +156,32 @@ std::string cellName(IAccessible* board, int i)
     BSTR name = nullptr;
     board->get_accName(childId(i + 1), &name);
     return take(name);
+}
+
+// The names of the main window's static texts without a window of their own, in order.
+std::string drawnLabels()
+{
+    IAccessible* window = accessibleOf(form());
+    if (!window)
+        return "no accessible window";
+    long count = 0;
+    window->get_accChildCount(&count);
+    std::string names;
+    for (long id = 1; id <= count; ++id) {
+        IDispatch* own = nullptr;
+        VARIANT role;
+        if (window->get_accChild(childId(id), &own) == S_FALSE &&
+            window->get_accRole(childId(id), &role) == S_OK &&
+            role.lVal == ROLE_SYSTEM_STATICTEXT) {
+            BSTR name = nullptr;
+            window->get_accName(childId(id), &name);
+            names += (names.empty() ? "" : " ") + take(name);
+        }
+        if (own)
+            own->Release();
+    }
+    window->Release();
+    return names;
 }
 
 std::string cells()
@@ -470,6 +501,8 @@ std::string answer(const std::string& line)
         return asDesigned();
     if (command == "board")
         return boardAsRead();
+    if (command == "labels")
+        return drawnLabels();
     if (command == "contrast") { // once the label shows its text
         int label = 0;
         words >> label;

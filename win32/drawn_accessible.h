@@ -1,24 +1,27 @@
-// grid_accessible.h: the board as Active Accessibility presents it to screen readers: a group
-// named "Grille de jeu" of 100 buttons, each named after its place and what it shows.
+// drawn_accessible.h: what a window draws, as Active Accessibility presents it to screen
+// readers: the controls it stands for, after the window's own child windows.
 #pragma once
+
+#include <string_view>
 
 #include <windows.h>
 
 #include <oleacc.h>
 
+#include "drawn_controls.h"
+
 namespace torvelle::win32 {
 
-class GridBox;
-
-// The box itself is answered by the standard object of its window, its cells here, as simple
-// elements with the child ids 1 to 100 in row order. A cell's default action clicks it.
-class GridAccessible final : public IAccessible {
+// The window itself and its child windows are answered by the standard object of its client
+// area; what it draws here, as simple elements with the child ids that follow, in their order.
+class DrawnAccessible final : public IAccessible {
 public:
-    explicit GridAccessible(const GridBox& grid);
+    // A name and a role of its own for the window, or (empty, 0) the standard ones.
+    DrawnAccessible(const DrawnControls& drawn, std::string_view name, long role);
 
     // What WM_GETOBJECT answers for the box's client area.
     LRESULT result(WPARAM flags);
-    // The box is gone: what a screen reader still holds answers that it is.
+    // The window is gone: what a screen reader still holds answers that it is.
     void release();
 
     // IUnknown
@@ -56,13 +59,17 @@ public:
     HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override;
 
 private:
-    ~GridAccessible();
-    // The cell a child id names (0 to 99), -1 for the box itself, or -2 for no such child.
-    int cellOf(const VARIANT& child) const;
+    ~DrawnAccessible();
+    // What a child id names: a drawn control (0 and up), the window itself (kSelf), one of
+    // its child windows (kWindowChild) or nothing (kNone).
+    int drawnOf(const VARIANT& child);
+    long windowChildren();
     IAccessible* standard();
 
     LONG references_ = 1;
-    const GridBox* grid_;
+    const DrawnControls* drawn_;
+    std::string_view name_;
+    long role_;
     IAccessible* standard_ = nullptr;
 };
 
