@@ -42,16 +42,19 @@ LRESULT CALLBACK BreathSlider::procedure(HWND trackbar, UINT message, WPARAM wPa
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        // The class may not tell double-clicks apart: a second press soon after a release.
-        if (GetMessageTime() - static_cast<LONG>(slider->lastRelease_) <
-            static_cast<LONG>(GetDoubleClickTime()))
+        // The class may not tell double-clicks apart: a second press of the same button soon
+        // after its release. Another button's press is a click of its own.
+        if (message + 1 == slider->lastRelease_ &&
+            GetMessageTime() - static_cast<LONG>(slider->lastReleaseTime_) <
+                static_cast<LONG>(GetDoubleClickTime()))
             slider->releaseEndsDoubleClick_ = true;
         break;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP: {
         const LRESULT result = DefSubclassProc(trackbar, message, wParam, lParam);
-        slider->lastRelease_ = static_cast<DWORD>(GetMessageTime());
+        slider->lastRelease_ = message;
+        slider->lastReleaseTime_ = static_cast<DWORD>(GetMessageTime());
         if (!std::exchange(slider->releaseEndsDoubleClick_, false))
             slider->released_();
         return result;

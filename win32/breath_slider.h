@@ -27,7 +27,8 @@ private:
     HWND trackbar_;
     std::function<void()> released_;
     bool releaseEndsDoubleClick_ = false;
-    DWORD lastRelease_ = 0;
+    UINT lastRelease_ = 0; // the button-up message
+    DWORD lastReleaseTime_ = 0;
 };
 
 } // namespace torvelle::win32

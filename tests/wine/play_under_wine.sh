@@ -134,6 +134,62 @@ diff "$scratch/qt.txt" "$scratch/windows.txt" >&2 || fail "the Windows build and
 ask cells
 [ "$(tr '\t' '\n' <<<"$reply" | grep -vc ', mer$')" = 0 ] || fail "'Oui' did not start a new game"
 
+# The input a game by clicks never sends, as the Linux desktops check it: one row a behaviour.
+focus_is() { ask focus form; expect "$1" "$(field 1)" "$2"; }
+slider_value() { ask controls; field 7; }
+double_click_is_one_click() {
+    ask listen
+    ask cell 50 && xdotool mousemove $reply click --repeat 2 --delay 120 1
+    ask heard
+    expect "told after a double-click" "$reply" "F1 : votre bateau. Encore 9 bateaux à placer."
+}
+focus_after_a_click_is_the_window() { ask cell 51 && click $reply; focus_is "focus after a click" TorvelleForm1; }
+tab_reaches_the_grid_and_a_key_gives_the_window_the_focus() {
+    xdotool key Tab
+    focus_is "focus after Tab" TorvelleGrid
+    xdotool key x
+    focus_is "focus after a key on the grid" TorvelleForm1
+}
+slider_steps_by_one_and_five_from_the_keyboard() {
+    xdotool key Tab Tab
+    focus_is "focus after Tab twice" msctls_trackbar32
+    local at
+    at=$(slider_value)
+    xdotool key Right
+    expect "slider after Right" "$(slider_value)" $((at + 1))
+    xdotool key Next
+    expect "slider after Page Down" "$(slider_value)" $((at + 6))
+}
+every_button_released_on_the_slider_sets_the_breath() {
+    local button
+    for button in 3 2 1; do
+        xdotool key Right
+        ask slider && xdotool mousemove $reply click "$button"
+        ask controls
+        expect "breath after button $button (progress maximum in tenths)" "$(field 4)" $(($(field 7) * 14))
+    done
+}
+help_box_closes_with_enter_and_with_escape() {
+    local key
+    for key in Return Escape; do
+        xdotool key alt+question Return
+        ask box
+        expect "help box" "$(field 1)" Torvelle
+        xdotool key "$key"
+        ask nobox
+        expect "help box closed by $key" "$reply" none
+    done
+}
+behaviours=(
+    double_click_is_one_click
+    focus_after_a_click_is_the_window
+    tab_reaches_the_grid_and_a_key_gives_the_window_the_focus
+    slider_steps_by_one_and_five_from_the_keyboard
+    every_button_released_on_the_slider_sets_the_breath
+    help_box_closes_with_enter_and_with_escape
+)
+for behaviour in "${behaviours[@]}"; do "$behaviour"; done
+
 # About: through the keyboard's menu, its texts, the payment message, closed by its close box.
 xdotool key alt+question Down Return
 ask about
@@ -170,11 +226,13 @@ expect "files left" "$(ls | tr '\n' ' ')" "jeujou ordi_jeu "
 expect "ordi_jeu kept" "$(cat ordi_jeu)" kept
 expect "jeujou empty" "$(stat -c %s jeujou)" 0
 
-# A dark high-contrast scheme in the prefix's registry, where Windows keeps it: the game started
-# again reads its blue captions at 4.5 : 1 or more.
+# Started again on a 150 % screen (144 dpi) under a dark high-contrast scheme, both set in the
+# prefix's registry where Windows keeps them: the board where it is drawn at that scale, the
+# blue captions at 4.5 : 1 or more; then the menu's "&Quitter" ends it with its own farewell.
 # Windows reads them when a session starts: this one is ended first, its probe with it.
 wineserver -k
 [ -z "${PROBE_PID:-}" ] || wait "$PROBE_PID" 2>/dev/null || true
+wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 for colour in "Scrollbar:0 0 0" "ButtonFace:0 0 0" "Window:0 0 0" "WindowText:255 255 255" \
     "ButtonText:255 255 255"; do
     wine reg add 'HKCU\Control Panel\Colors' /v "${colour%%:*}" /d "${colour#*:}" /f >/dev/null 2>&1
@@ -182,11 +240,16 @@ done
 wine explorer /desktop=torvelle,1024x768 "$exe" >>"$scratch/game.log" 2>&1 &
 coproc PROBE { wine "$probe_exe" 2>/dev/null; }
 ask form
+expect "main window at 150 %" "$(field 3)" 827x558
+ask board
+expect "the board at 150 %" "$reply" $'Grille de jeu\t20\t100\tok'
 for label in 8 9; do
     ask contrast "$label"
     awk "BEGIN { exit !($reply >= 4.5) }" || fail "Label$label on a dark high-contrast scheme: $reply : 1"
 done
-xdotool key alt+F4
+xdotool key alt+q
+ask box
+expect "the menu's Quitter" "$(field 1)	$(field 2)" $'Dod irud er URIVE\tA bientot'
 answer_box OK
 ask gone
 
