@@ -28,9 +28,13 @@ struct Hsl {
 
 Hsl toHsl(Rgb c)
 {
-    const double r = c.red / 255.0, g = c.green / 255.0, b = c.blue / 255.0;
-    const double high = std::max({r, g, b}), low = std::min({r, g, b});
-    const double lightness = (high + low) / 2, chroma = high - low;
+    const double r = c.red / 255.0;
+    const double g = c.green / 255.0;
+    const double b = c.blue / 255.0;
+    const double high = std::max({r, g, b});
+    const double low = std::min({r, g, b});
+    const double lightness = (high + low) / 2;
+    const double chroma = high - low;
     if (chroma == 0)
         return {0, 0, lightness};
     const double saturation = chroma / (1 - std::abs(2 * lightness - 1));
@@ -55,7 +59,8 @@ Rgb fromHsl(Hsl c)
 
 double contrastRatio(Rgb a, Rgb b)
 {
-    const double la = luminance(a), lb = luminance(b);
+    const double la = luminance(a);
+    const double lb = luminance(b);
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
@@ -65,7 +70,8 @@ Rgb readableOn(Rgb designed, Rgb ground)
         return designed;
     // Lighter and lighter, hue and saturation kept: the least change that reads.
     const Hsl hsl = toHsl(designed);
-    double low = hsl.lightness, high = 1.0;
+    double low = hsl.lightness;
+    double high = 1.0;
     for (int step = 0; step < 20; ++step) {
         const double middle = (low + high) / 2;
         (contrastRatio(fromHsl({hsl.hue, hsl.saturation, middle}), ground) >= kReadable ? high
