@@ -42,8 +42,10 @@ RECT DrawnLabels::place(int label) const
     return form_.onScreen(labels_.at(static_cast<size_t>(label)).rect);
 }
 
-void DrawnLabels::paint(HDC dc) const
+void DrawnLabels::paint() const
 {
+    PAINTSTRUCT painting;
+    const HDC dc = BeginPaint(window_, &painting);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
     for (int i = 0; i < count(); ++i) {
@@ -57,10 +59,13 @@ void DrawnLabels::paint(HDC dc) const
                   DT_LEFT | DT_EXPANDTABS | DT_WORDBREAK | DT_NOPREFIX);
         SelectObject(dc, before);
     }
+    EndPaint(window_, &painting);
 }
 
-LRESULT DrawnLabels::accessibleResult(WPARAM flags)
+LRESULT DrawnLabels::accessibleResult(WPARAM flags, LPARAM object)
 {
+    if (static_cast<LONG>(object) != OBJID_CLIENT)
+        return 0; // the window's own answer
     joinComApartment();
     return accessible_->result(flags);
 }

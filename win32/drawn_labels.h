@@ -25,9 +25,10 @@ public:
     // Element i of an array of labels, shown once its caption is given.
     void add(const design::ControlArray& array, int i);
     void setText(int label, const std::string& text);
-    void paint(HDC dc) const;
-    // What WM_GETOBJECT answers for the window's client area.
-    LRESULT accessibleResult(WPARAM flags);
+    // WM_PAINT: the labels captioned so far.
+    void paint() const;
+    // What WM_GETOBJECT answers: the labels among the window's client area's controls.
+    LRESULT accessibleResult(WPARAM flags, LPARAM object);
 
     HWND hwnd() const override { return window_; }
     int count() const override { return static_cast<int>(labels_.size()); }

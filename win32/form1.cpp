@@ -60,8 +60,6 @@ Form1::Form1(HINSTANCE instance) : instance_(instance), game_(*this)
     applyScale(dpiOf(hwnd_));
 }
 
-Form1::~Form1() = default;
-
 HWND Form1::aboutWindow() const
 {
     return about_ ? about_->hwnd() : nullptr;
@@ -181,12 +179,10 @@ void Form1::setBannerText(const std::string& text)
 {
     narrator_.bannerShown(text);
     SetWindowTextW(label7_, wide(text).c_str());
-    form_->growDownToFit(label7_);
+    form_->growDownToFit(label7_); // two lines of its type need more than its design's height
     UpdateWindow(label7_);
 }
 
-// Two lines of the banner's type do not fit the 25 pixels it was drawn with: it grows
-// downwards just enough, within the score frame.
 void Form1::setProgressMaximum(double maximum)
 {
     progressMaximum_ = maximum;
@@ -296,16 +292,8 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_COMMAND: command(LOWORD(wParam)); return 0;
     case WM_ERASEBKGND: paintBackground(reinterpret_cast<HDC>(wParam)); return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT paint;
-        labels_->paint(BeginPaint(hwnd_, &paint));
-        EndPaint(hwnd_, &paint);
-        return 0;
-    }
-    case WM_GETOBJECT:
-        if (static_cast<LONG>(lParam) == OBJID_CLIENT)
-            return labels_->accessibleResult(wParam);
-        return DefWindowProcW(hwnd_, message, wParam, lParam);
+    case WM_PAINT: labels_->paint(); return 0;
+    case WM_GETOBJECT: return labels_->accessibleResult(wParam, lParam);
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return form_->colour(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));

@@ -25,7 +25,7 @@ class Dialog;
 class Form1 final : public GameView {
 public:
     explicit Form1(HINSTANCE instance);
-    ~Form1() override;
+    ~Form1() override = default;
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
 
