@@ -9,19 +9,13 @@
 #include <oleacc.h>
 
 #include "com_apartment.h"
+#include "com_ids.h"
 #include "wide_text.h"
 
 namespace torvelle::win32 {
 
 namespace {
 
-// Spelt out, as mingw-w64's static import libraries may not have them right, or at all.
-constexpr GUID kAccPropServices{
-    0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
-constexpr GUID kIAccPropServices{
-    0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
-constexpr GUID kLiveSettingProperty{
-    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 constexpr LONG kPolite = 1;
 constexpr DWORD kLiveRegionChanged = 0x8019;
 constexpr int kActionCompleted = 2; // NotificationKind

@@ -28,12 +28,10 @@ public:
 
     // Every control at its place and in its font for `dpi`; fitted labels fitted again.
     void applyScale(UINT dpi);
-    UINT dpi() const { return dpi_; }
     // A design rectangle of the client area, on the screen.
     RECT onScreen(const design::Rect& rect) const;
     // Where a control stands in the client area, in design pixels.
     design::Rect placeOf(std::string_view name) const;
-    HFONT fontOf(HWND control) const;
     // A design's font at the window's scale (an empty face: the window's), made once.
     HFONT font(const design::Font& font);
     // A label fitted to its text sized to the text it has now.
@@ -44,7 +42,6 @@ public:
     // of the scheme Windows has now.
     LRESULT colour(HWND control, HDC dc) const;
     HBRUSH ground() const;
-    COLORREF groundColour() const;
     // The scheme changed: the common controls are told, and everything is painted again.
     void schemeChanged() const;
 
@@ -56,6 +53,8 @@ private:
         design::Font font;
     };
     HWND make(const design::Control& control);
+    HFONT fontOf(HWND control) const;
+    COLORREF groundColour() const;
     const Placed* placed(HWND control) const;
     const Placed* placed(std::string_view name) const;
 

@@ -12,6 +12,7 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
+#include "com_ids.h"
 #include "form1_design.h"
 #include "readable_colour.h"
 #include "screen_scale.h"
@@ -25,11 +26,8 @@ namespace design = torvelle::design;
 
 std::string textOf(HWND window)
 {
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     std::string line;
-    for (char c : narrow(text))
+    for (char c : torvelle::win32::windowText(window))
         if (c != '\r')
             line += c == '\n' ? std::string("\\n") : std::string(1, c);
     return line;
@@ -122,10 +120,9 @@ HWND child(HWND parent, const wchar_t* className)
 // A window's client area as a screen reader gets it.
 IAccessible* accessibleOf(HWND window)
 {
-    static constexpr GUID kIAccessible{
-        0x618736e0, 0x3c3d, 0x11cf, {0x81, 0x0c, 0x00, 0xaa, 0x00, 0x38, 0x9b, 0x71}};
     IAccessible* accessible = nullptr;
-    AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT), kIAccessible,
+    AccessibleObjectFromWindow(window, static_cast<DWORD>(OBJID_CLIENT),
+                               torvelle::win32::kIAccessible,
                                reinterpret_cast<void**>(&accessible));
     return accessible;
 }
