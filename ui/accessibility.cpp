@@ -10,6 +10,7 @@
 #include "announcer.h"
 #include "board.h"
 #include "cell_image.h"
+#include "cell_name.h"
 #include "form1_design.h"
 #include "message_box.h"
 #include "tenths_progress_bar.h"
@@ -19,8 +20,7 @@ namespace torvelle {
 
 namespace {
 
-// Named after its place and what it shows ("B4, mer"), so that a review of the board line by
-// line reads what is on it; described by what it shows alone.
+// Named after its place and what it shows, described by what it shows alone.
 class CellAccessible : public QAccessibleWidget {
 public:
     explicit CellAccessible(CellImage* cell) : QAccessibleWidget(cell, QAccessible::Button) {}
@@ -29,15 +29,10 @@ public:
     {
         const auto* cell = static_cast<const CellImage*>(widget());
         const int picture = cell->pictureNumber();
-        QString seen = picture >= 1 && picture <= int(std::size(ui_texts::kCellSeen))
-                           ? displayText(ui_texts::kCellSeen[picture - 1])
-                           : QString();
         switch (t) {
         case QAccessible::Name:
-            return QString::fromStdString(Board::rowLetter(cell->index()) +
-                                          Board::columnNumber(cell->index())) +
-                   QStringLiteral(", ") + seen;
-        case QAccessible::Description: return seen;
+            return QString::fromStdString(design::cellName(cell->index(), picture));
+        case QAccessible::Description: return QString::fromStdString(design::cellSeen(picture));
         default: return QAccessibleWidget::text(t);
         }
     }

@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "breath_slider.h"
+#include "font_faces.h"
 #include "message_box.h"
 #include "readable_text.h"
 #include "tenths_progress_bar.h"
@@ -19,15 +20,12 @@ namespace torvelle {
 QFont designFont(const design::Font& font, const design::Font& windowFont)
 {
     const std::string_view face = font.face.empty() ? windowFont.face : font.face;
-    // The faces the layout was drawn for, then the free ones drawn to the same metrics.
-    const bool serif = face.find("Serif") != std::string_view::npos;
+    QStringList faces{QString::fromUtf8(face.data(), face.size())};
+    for (std::string_view standIn : design::standInsFor(face))
+        faces << QString::fromUtf8(standIn.data(), standIn.size());
     QFont qfont;
-    qfont.setFamilies(
-        serif ? QStringList{QString::fromUtf8(face.data(), face.size()),
-                            QStringLiteral("Liberation Serif"), QStringLiteral("DejaVu Serif")}
-              : QStringList{QString::fromUtf8(face.data(), face.size()),
-                            QStringLiteral("Liberation Sans"), QStringLiteral("Arimo")});
-    qfont.setStyleHint(serif ? QFont::Serif : QFont::SansSerif);
+    qfont.setFamilies(faces);
+    qfont.setStyleHint(design::isSerif(face) ? QFont::Serif : QFont::SansSerif);
     qfont.setPointSizeF(font.points);
     qfont.setBold(font.bold);
     return qfont;

@@ -1,6 +1,7 @@
 // grid_box.cpp: the board drawn in one window, its clicks and its accessible object.
 #include "grid_box.h"
 
+#include "cell_name.h"
 #include "com_apartment.h"
 #include "drawn_accessible.h"
 #include "form1_design.h"
@@ -51,12 +52,12 @@ int GridBox::cellAt(POINT at) const
 
 std::string GridBox::name(int cell) const
 {
-    return Board::rowLetter(cell) + Board::columnNumber(cell) + ", " + description(cell);
+    return design::cellName(cell, pictures_.at(static_cast<size_t>(cell)));
 }
 
 std::string GridBox::description(int cell) const
 {
-    return std::string(ui_texts::kCellSeen[pictures_.at(static_cast<size_t>(cell)) - 1]);
+    return design::cellSeen(pictures_.at(static_cast<size_t>(cell)));
 }
 
 long GridBox::role(int /*cell*/) const
