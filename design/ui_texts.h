@@ -109,4 +109,14 @@ inline constexpr std::string_view kComputerScoreRole = "Score de l'ordinateur";
 inline constexpr std::string_view kBannerRole = "Annonce du vainqueur";
 inline constexpr std::string_view kSliderName = "Difficulté";
 
+// In the browser, where a page cannot end its program: what it shows once the game has ended.
+inline constexpr std::string_view kGameEnded = "La partie est terminée.";
+inline constexpr std::string_view kNewGame = "Nouvelle partie";
+// The close box of the About dialog, which a page draws itself.
+inline constexpr std::string_view kCloseBox = "Fermer";
+// The installed game's names, and what the store or the launcher says of it.
+inline constexpr std::string_view kShortName = "Torvelle";
+inline constexpr std::string_view kAppDescription =
+    "Le jeu de Torvelle : une flotte cachée à couler, sur une grille de dix sur dix.";
+
 } // namespace torvelle::ui_texts

@@ -1,0 +1,206 @@
+// play_in_browser.mjs SITE REPLAY SHOTS: plays the page in Debian's Chromium, headless, by real
+// pointer events over the DevTools protocol. A whole game is held against the Qt build's REPLAY
+// of the same clicks; then what a screen reader reads, the game offline, the page on a phone and
+// a desktop screen (screenshots into SHOTS), and its texts on dark and forced colours. One line
+// says what failed.
+import { execFileSync } from 'node:child_process';
+import { mkdirSync } from 'node:fs';
+import { chromium } from 'playwright-core';
+import { serveSite } from './site_server.mjs';
+
+const [siteRoot, replay, shots] = process.argv.slice(2);
+const pageErrors = [];
+const fail = (what) => { throw new Error(what + pageErrors.map((e) => `; the page failed: ${e}`).join('')); };
+const expect = (what, got, wanted) => {
+    if (JSON.stringify(got) !== JSON.stringify(wanted))
+        fail(`${what}: got ${JSON.stringify(got)}, expected ${JSON.stringify(wanted)}`);
+};
+
+let site = await serveSite(siteRoot);
+const browser = await chromium.launch({
+    executablePath: '/usr/bin/chromium',
+    args: ['--disable-gpu', '--no-first-run', '--disable-background-networking',
+        '--disable-component-update', '--disable-sync'],
+});
+
+async function open(options = {}) {
+    const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, ...options });
+    const page = await context.newPage();
+    page.on('pageerror', (error) => pageErrors.push(error.message));
+    await page.goto(site.url);
+    await page.waitForFunction(() => window.Module && Module.calledRun);
+    return page;
+}
+const centre = async (page, selector) => {
+    const box = await page.locator(selector).boundingBox();
+    return [box.x + box.width / 2, box.y + box.height / 2];
+};
+const clickCell = async (page, cell) => page.mouse.click(...await centre(page, `.cell >> nth=${cell}`));
+const cellNames = (page) => page.$$eval('.cell', (cells) => cells.map((c) => c.getAttribute('aria-label')));
+const openBox = (page) => page.evaluate(() => {
+    const box = document.getElementById('box');
+    return box.open && {
+        title: box.querySelector('#box-caption').textContent,
+        text: box.querySelector('#box-text').textContent.replaceAll('\n', '\\n'),
+        buttons: [...box.querySelectorAll('button')].map((b) => b.textContent),
+        focused: document.activeElement.textContent,
+    };
+});
+const answer = async (page, button) =>
+    page.mouse.click(...await centre(page, `#box-buttons button:text-is("${button}")`));
+// The accessibility tree as Chromium gives it to screen readers.
+async function axTree(page) {
+    const cdp = await page.context().newCDPSession(page);
+    const { nodes } = await cdp.send('Accessibility.getFullAXTree');
+    const byId = new Map(nodes.map((n) => [n.nodeId, n]));
+    const text = (n) => n.name?.value || (n.childIds ?? []).map((id) => text(byId.get(id))).join('');
+    const named = (role, name) => nodes.find((n) => n.role?.value === role && (!name || n.name?.value === name));
+    return { nodes, byId, text, named };
+}
+
+// A whole game by the mouse, to "Rejouer ?", as the Qt build plays the same clicks. On the way,
+// the board and the words after the first shot as a screen reader has them.
+async function wholeGameMatchesTheQtReplay() {
+    const page = await open();
+    const [x, y] = await centre(page, '#Slider1');
+    await page.mouse.click(x + 80, y); // a long breath, for a long game
+    const breath = await page.$eval('#Slider1', (s) => s.value);
+    const seen = [];
+    let cell = 0;
+    for (; cell < 100; ++cell) {
+        await clickCell(page, cell);
+        for (let box; (box = await openBox(page));) {
+            seen.push(`box\t${box.title}\t${box.text}\t${box.buttons.join(',')}`);
+            expect(`the keyboard on the box '${box.text}'`, box.focused, box.buttons[0]);
+            if (box.text !== 'Rejouer ?') {
+                await answer(page, 'OK');
+                continue;
+            }
+            seen.push(`board\t${(await cellNames(page)).join('\t')}`);
+            seen.push(['controls', ...await page.evaluate(() => {
+                const text = (id) => document.getElementById(id).textContent.replaceAll('\n', '\\n');
+                const bar = document.getElementById('Progre');
+                return [text('Label4'), text('Label6'),
+                    document.getElementById('Label7').hidden ? '(hidden)' : text('Label7'), bar.max, bar.value];
+            })].join('\t'));
+            await answer(page, 'Oui');
+            expect("the board after 'Oui'", (await cellNames(page)).filter((n) => !n.endsWith(', mer')), []);
+            const qt = execFileSync(replay, [breath, String(cell)], { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
+            expect('the page against the Qt build, box by box', seen, qt.trimEnd().split('\n'));
+            return;
+        }
+        if (cell === 11) // the eleventh click began the game; this is the first shot
+            await firstShotIsTold(page);
+    }
+    fail("the game never reached 'Rejouer ?'");
+}
+
+async function firstShotIsTold(page) {
+    const ax = await axTree(page);
+    const grid = ax.named('group', 'Grille de jeu') ?? fail('no group named "Grille de jeu"');
+    const cells = grid.childIds.flatMap((id) => ax.byId.get(id).childIds ?? [id]).map((id) => ax.byId.get(id))
+        .filter((n) => n.role?.value === 'button');
+    expect('the grid\'s buttons', cells.length, 100);
+    expect('the first cells\' names', cells.slice(0, 2).map((n) => n.name.value), ['A1, votre bateau', 'A2, votre bateau']);
+    const said = ax.text(ax.named('status') ?? fail('no live region'));
+    const told = said.match(/^Votre tir en B2 : (touché !|dans l'eau\.) L'ordinateur tire en ([A-J]\d+) : (votre bateau est touché\.|dans l'eau\.) Score : vous \d+, l'ordinateur \d+\.$/)
+        ?? fail(`told of the first shot: '${said}'`);
+    const names = await cellNames(page);
+    expect('the computer\'s shot told against the board', names.includes(`${told[2]}, votre bateau touché par l'ordinateur`),
+        told[3].includes('touché'));
+}
+
+// With the network gone, the page comes back from the service worker's cache and plays.
+async function playsOffline() {
+    const page = await open();
+    // The worker, once it has kept every file, takes the page over.
+    await page.waitForFunction(() => navigator.serviceWorker.controller, null, { timeout: 20000 })
+        .catch(() => fail('no service worker took the page over'));
+    await site.close();
+    await page.reload();
+    await page.waitForFunction(() => window.Module && Module.calledRun, null, { timeout: 20000 })
+        .catch(() => fail('the game did not start again offline'));
+    await clickCell(page, 5);
+    expect('a ship placed offline', (await cellNames(page))[5], 'A6, votre bateau');
+    site = await serveSite(siteRoot);
+}
+
+// Whole on a phone and a desktop screen, every cell under its own place; a double tap places one
+// ship. Screenshots for a look, light and dark.
+async function fitsAndEveryCellCanBeTapped() {
+    mkdirSync(shots, { recursive: true });
+    for (const [width, height, phone] of [[390, 844, true], [1280, 800, false]]) {
+        for (const colorScheme of ['light', 'dark']) {
+            const page = await open({ viewport: { width, height }, colorScheme, hasTouch: phone, isMobile: phone, deviceScaleFactor: phone ? 3 : 1 });
+            const size = `${width}x${height}`;
+            const outside = await page.evaluate(() => {
+                const r = document.getElementById('Form1').getBoundingClientRect();
+                const scroll = document.scrollingElement;
+                return r.left < 0 || r.top < 0 || r.right > innerWidth || r.bottom > innerHeight ||
+                    scroll.scrollWidth > innerWidth || scroll.scrollHeight > innerHeight;
+            });
+            expect(`the window within ${size}`, outside, false);
+            const missed = await page.evaluate(() => [...document.querySelectorAll('.cell')].filter((cell) => {
+                const r = cell.getBoundingClientRect();
+                return document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2)?.closest('.cell') !== cell;
+            }).length);
+            expect(`cells that a tap at their centre misses at ${size}`, missed, 0);
+            await page.screenshot({ path: `${shots}/${size}-${colorScheme}.png` });
+            if (phone && colorScheme === 'light') { // a double tap, a double click: one ship each
+                const at = await centre(page, '.cell >> nth=99');
+                await page.touchscreen.tap(...at);
+                await page.touchscreen.tap(...at);
+                await page.mouse.dblclick(...await centre(page, '.cell >> nth=98'));
+                await page.touchscreen.tap(...await centre(page, '.cell >> nth=0'));
+                expect('said after a double tap and a double click', await page.textContent('#said'),
+                    'A1 : votre bateau. Encore 7 bateaux à placer.');
+            }
+            await page.context().close();
+        }
+    }
+}
+
+// Every text at 4.5 : 1 on its ground, on a dark scheme and in forced colours; the About dialog
+// and a box open too.
+async function everyTextReadable() {
+    for (const media of [{ colorScheme: 'dark' }, { forcedColors: 'active' }]) {
+        const page = await open();
+        await page.emulateMedia(media);
+        await page.click('#aide');
+        await page.click('#menuapropos');
+        await page.click('#Dialog-Command1');
+        const poor = await page.evaluate(() => {
+            const rgb = (c) => c.match(/[\d.]+/g).map(Number);
+            const lum = ([r, g, b]) => [r, g, b].map((v) => v / 255)
+                .map((v) => (v <= 0.04045 ? v / 12.92 : ((v + 0.055) / 1.055) ** 2.4))
+                .reduce((sum, v, i) => sum + v * [0.2126, 0.7152, 0.0722][i], 0);
+            const ground = (e) => {
+                for (; e; e = e.parentElement) {
+                    const c = rgb(getComputedStyle(e).backgroundColor);
+                    if (c.length < 4 || c[3] > 0)
+                        return c;
+                }
+                return [255, 255, 255];
+            };
+            const texts = [...document.querySelectorAll('body *')].filter((e) => e.checkVisibility() &&
+                [...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim()));
+            return texts.map((e) => {
+                const [a, b] = [lum(rgb(getComputedStyle(e).color)), lum(ground(e))];
+                return [e.id || e.textContent, (Math.max(a, b) + 0.05) / (Math.min(a, b) + 0.05)];
+            }).filter(([, ratio]) => ratio < 4.5).map(([what, ratio]) => `${what} ${ratio.toFixed(1)} : 1`);
+        });
+        expect(`texts under 4.5 : 1 with ${JSON.stringify(media)}`, poor, []);
+        await page.context().close();
+    }
+}
+
+try {
+    for (const check of [wholeGameMatchesTheQtReplay, playsOffline, fitsAndEveryCellCanBeTapped, everyTextReadable])
+        await check();
+} catch (error) {
+    console.error(`play_in_browser.mjs: ${error.message}`);
+    process.exitCode = 1;
+} finally {
+    await browser.close();
+    await site.close();
+}

@@ -1,0 +1,219 @@
+// page_writer.cpp: writes the game's page and its web app manifest from the windows' design, at
+// build time, so that the board paints before the game's code has even arrived.
+// Usage: page_writer SITE-FOLDER
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+#include <string>
+
+#include "board.h"
+#include "cell.h"
+#include "cell_name.h"
+#include "colour_scheme.h"
+#include "dialog_design.h"
+#include "form1_design.h"
+#include "form_html.h"
+#include "texts.h"
+#include "ui_texts.h"
+#include "version.h"
+
+namespace {
+
+using namespace torvelle;
+
+// "&Quitter": the access letter underlined, and the key that reaches it.
+std::string menuEntry(std::string_view name, std::string_view text, std::string_view more)
+{
+    const auto amp = text.find('&');
+    std::string shown = htmlText(text);
+    std::string key;
+    if (amp != std::string_view::npos && amp + 1 < text.size()) {
+        key = " accesskey=\"" + htmlText(text.substr(amp + 1, 1)) + '"';
+        shown = htmlText(text.substr(0, amp)) + "<u>" + htmlText(text.substr(amp + 1, 1)) + "</u>" +
+                htmlText(text.substr(amp + 2));
+    }
+    return "<button type=\"button\" role=\"menuitem\" id=\"" + std::string(name) + '"' + key +
+           std::string(more) + '>' + shown + "</button>";
+}
+
+std::string menus()
+{
+    std::string bar = "<div class=\"menubar\" role=\"menubar\">";
+    std::string dropDowns;
+    for (const design::MenuItem& item : design::form1::kMenu) {
+        if (item.opens) {
+            const std::string list = std::string(item.name) + "-menu";
+            bar += menuEntry(item.name, item.text,
+                             " aria-haspopup=\"menu\" aria-expanded=\"false\" aria-controls=\"" +
+                                 list + '"');
+            dropDowns += "<div class=\"menu\" role=\"menu\" id=\"" + list + "\" hidden>";
+            for (const design::MenuItem& entry : design::form1::kMenu)
+                if (entry.menu == item.name)
+                    dropDowns += menuEntry(entry.name, entry.text, " tabindex=\"-1\"");
+            dropDowns += "</div>";
+        } else if (item.menu.empty()) {
+            bar += menuEntry(item.name, item.text, "");
+        }
+    }
+    return bar + "</div>" + dropDowns;
+}
+
+std::string cells()
+{
+    std::string html;
+    const int sea = static_cast<int>(Picture::Sea); // the whole board at load
+    for (int i = 0; i < Board::kCellCount; ++i) {
+        const design::Rect r = design::form1::kImage1.rectOf(i);
+        html += "<button type=\"button\" class=\"cell\" tabindex=\"-1\" data-i=\"" +
+                std::to_string(i) + "\" aria-label=\"" + htmlText(design::cellName(i, sea)) +
+                "\" style=\"left:" + std::to_string(r.left) + "px;top:" + std::to_string(r.top) +
+                "px\"><img alt=\"\" src=\"pictures/" + std::to_string(sea) + ".svg\"></button>";
+    }
+    return html;
+}
+
+std::string client(const FormHtml& form, const design::Window& window, std::string_view more)
+{
+    return "<div class=\"client\" style=\"width:" + std::to_string(window.clientWidth) +
+           "px;height:" + std::to_string(window.clientHeight) + "px;font:" + form.font() + "\">" +
+           form.controls() + std::string(more) + "</div>";
+}
+
+std::string caption(std::string_view id, std::string_view icon, std::string_view text,
+                    std::string_view more = {})
+{
+    return "<div class=\"caption\"><img alt=\"\" src=\"icons/" + std::string(icon) +
+           ".svg\"><span id=\"" + std::string(id) + "-caption\">" + htmlText(text) + "</span>" +
+           std::string(more) + "</div>";
+}
+
+std::string mainWindow()
+{
+    FormHtml form(design::form1::kWindow, "");
+    const auto& s = design::form1::kSlider1;
+    form.attributes["Slider1"] =
+        "min=\"" + std::to_string(s.minimum) + "\" max=\"" + std::to_string(s.maximum) +
+        "\" step=\"" + std::to_string(s.smallStep) + "\" value=\"" + std::to_string(s.minimum) +
+        "\" data-large-step=\"" + std::to_string(s.largeStep) + '"';
+    form.attributes["Progre"] =
+        "max=\"" + std::to_string(static_cast<int>(design::form1::kProgreMaximum * 10)) +
+        "\" value=\"0\"";
+    form.inside["Picture1"] = cells();
+    std::string labels;
+    for (int r = 0; r < Board::kRows; ++r)
+        labels += form.arrayLabel(design::form1::kLabel1, r, Board::rowLetter(r * Board::kColumns));
+    for (int c = 0; c < Board::kColumns; ++c)
+        labels += form.arrayLabel(design::form1::kLabel2, c, Board::columnNumber(c));
+    return "<main class=\"window\" id=\"Form1\" tabindex=\"-1\" "
+           "aria-labelledby=\"Form1-caption\">" +
+           caption("Form1", "france", design::form1::kWindow.caption) + menus() +
+           client(form, design::form1::kWindow, labels) + "</main>";
+}
+
+std::string aboutDialog()
+{
+    FormHtml form(design::dialog::kWindow, "Dialog-");
+    // With the texts its load event gives it.
+    form.texts["Label2"] =
+        ui_texts::aboutVersionText(version::kMajor, version::kMinor, version::kRevision);
+    form.texts["Label3"] = ui_texts::kAboutNotice;
+    return "<dialog class=\"window about\" id=\"Dialog\" aria-labelledby=\"Dialog-caption\">" +
+           caption("Dialog", "binoculars", design::dialog::kWindow.caption,
+                   "<button type=\"button\" class=\"close\" aria-label=\"" +
+                       htmlText(ui_texts::kCloseBox) + "\"></button>") +
+           client(form, design::dialog::kWindow, "") + "</dialog>";
+}
+
+std::string schemeCss(const design::ColourScheme& s)
+{
+    return "--ground:" + cssColour(s.ground) + ";--text:" + cssColour(s.text) +
+           ";--caption:" + cssColour(s.caption) + ";--caption-text:" + cssColour(s.captionText) +
+           ";--edge-light:" + cssColour(s.edgeLight) + ";--edge-shadow:" + cssColour(s.edgeShadow);
+}
+
+std::string style()
+{
+    return ":root{" + schemeCss(design::kLightScheme) +
+           ";--font:" + FormHtml(design::form1::kWindow, "").font() +
+           "}@media (prefers-color-scheme:dark){:root{" + schemeCss(design::kDarkScheme) + "}}" +
+           FormHtml(design::form1::kWindow, "").style() +
+           FormHtml(design::dialog::kWindow, "Dialog-").style();
+}
+
+std::string page()
+{
+    return "<!doctype html><html lang=\"fr\"><head><meta charset=\"utf-8\">"
+           "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">"
+           "<meta name=\"color-scheme\" content=\"light dark\">"
+           "<meta name=\"description\" content=\"" +
+           htmlText(ui_texts::kAppDescription) +
+           "\">"
+           "<title>" +
+           htmlText(design::form1::kWindow.caption) +
+           "</title>"
+           "<link rel=\"manifest\" href=\"manifest.webmanifest\">"
+           "<link rel=\"icon\" href=\"icons/france.svg\" type=\"image/svg+xml\">"
+           "<link rel=\"apple-touch-icon\" href=\"icons/france-180.png\">"
+           "<link rel=\"stylesheet\" href=\"page.css\"><style>" +
+           style() +
+           "</style>"
+           "<script src=\"page.js\" defer></script><script src=\"torvelle.js\" defer></script>"
+           "</head><body><div id=\"screen\">" +
+           mainWindow() + "<div class=\"ended\" id=\"ended\" hidden><p>" +
+           htmlText(ui_texts::kGameEnded) + "</p><button type=\"button\" id=\"newGame\">" +
+           htmlText(ui_texts::kNewGame) +
+           "</button></div></div>"
+           "<div class=\"unseen\" id=\"said\" role=\"status\" aria-live=\"polite\"></div>"
+           "<dialog class=\"window box\" id=\"box\" role=\"alertdialog\" aria-modal=\"true\" "
+           "aria-labelledby=\"box-caption\" aria-describedby=\"box-text box-said\">"
+           "<div class=\"caption\"><span id=\"box-caption\"></span></div>"
+           "<p id=\"box-text\"></p><p class=\"unseen\" id=\"box-said\"></p>"
+           "<div class=\"buttons\" id=\"box-buttons\"></div></dialog>" +
+           aboutDialog() +
+           // The window scaled as a whole to the screen before the first paint, and again
+           // whenever the screen changes.
+           "<script>(function(){var r=document.documentElement,f=document.getElementById('Form1');"
+           "function fit(){r.style.setProperty('--s',1);r.style.setProperty('--s',Math.min("
+           "innerWidth/f.offsetWidth,innerHeight/f.offsetHeight));}fit();"
+           "addEventListener('resize',fit)})()</script></body></html>\n";
+}
+
+std::string manifest()
+{
+    std::string icons;
+    for (const char* size : {"192", "512"})
+        icons += std::string("{\"src\":\"icons/france-") + size + ".png\",\"sizes\":\"" + size +
+                 'x' + size + "\",\"type\":\"image/png\"},";
+    return "{\"name\":\"" + std::string(texts::kApplicationTitle) + "\",\"short_name\":\"" +
+           std::string(ui_texts::kShortName) + "\",\"description\":\"" +
+           std::string(ui_texts::kAppDescription) + "\",\"lang\":\"fr\",\"dir\":\"ltr\"," +
+           "\"start_url\":\"./\",\"scope\":\"./\",\"display\":\"standalone\"," +
+           "\"background_color\":\"" + cssColour(design::kLightScheme.ground) +
+           "\",\"theme_color\":\"" + cssColour(design::kLightScheme.caption) +
+           "\",\"categories\":[\"games\"],\"icons\":[" + icons +
+           "{\"src\":\"icons/france.svg\",\"sizes\":\"any\",\"type\":\"image/svg+xml\"}]}\n";
+}
+
+bool write(const std::string& path, const std::string& text)
+{
+    std::ofstream out(path, std::ios::binary);
+    out << text;
+    return static_cast<bool>(out);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2) {
+        std::cerr << "usage: page_writer SITE-FOLDER\n";
+        return 2;
+    }
+    const std::string site = argv[1];
+    if (!write(site + "/index.html", page()) ||
+        !write(site + "/manifest.webmanifest", manifest())) {
+        std::cerr << "page_writer: cannot write into " << site << '\n';
+        return 1;
+    }
+    return 0;
+}
