@@ -5,21 +5,16 @@
 
 const torvellePage = (() => {
     const $ = (id) => document.getElementById(id);
-    let ready = false;
-    let busy = false; // the rules are running, perhaps waiting for a box's answer
+    let started;
+    // Calls into the rules, one after the other: while a box waits for its answer, the rules
+    // are suspended in the middle of a click, and nothing else may enter them. The first waits
+    // for the rules to arrive.
+    let calls = new Promise((resolve) => { started = resolve; });
     let lastCell = -1;
 
-    // One call into the rules at a time: while a box waits for its answer, the rules are
-    // suspended in the middle of the click, and nothing else may enter them.
-    async function call(name, ...args) {
-        if (!ready || busy)
-            return;
-        busy = true;
-        try {
-            await Module.ccall(name, null, args.map(() => 'number'), args, { async: true });
-        } finally {
-            busy = false;
-        }
+    function call(name, ...args) {
+        calls = calls.then(() => Module.ccall(name, null, args.map(() => 'number'), args,
+                                              { async: true }));
     }
 
     function ask(title, prompt, said, buttons) {
@@ -189,17 +184,22 @@ const torvellePage = (() => {
         $('Form1').focus({ preventScroll: true });
     }
 
-    document.addEventListener('DOMContentLoaded', () => {
-        wire();
-        $('Picture1').focus({ preventScroll: true }); // the grid has the keyboard at start
-        if ('serviceWorker' in navigator)
-            navigator.serviceWorker.register('sw.js');
-    });
+    // Loaded once the page and its board are on the screen.
+    wire();
+    $('Picture1').focus({ preventScroll: true }); // the grid has the keyboard at start
+    const early = window.torvelleEarly;
+    document.removeEventListener('click', early.keep, true);
+    early.cells.forEach((cell) => call('torvelle_click', cell));
+    const rules = document.createElement('script');
+    rules.src = 'torvelle.js';
+    document.head.append(rules);
+    if ('serviceWorker' in navigator)
+        navigator.serviceWorker.register('sw.js');
 
     return {
         ask, showPicture, setText, showControl: (id) => { $(id).hidden = false; },
         setProgress, sliderValue: () => Number($('Slider1').value), focusWindow, announce,
-        endGame, started: () => { ready = true; },
+        endGame, started: () => started(),
     };
 })();
 

@@ -1,9 +1,10 @@
 // page_writer.cpp: writes the game's page and its web app manifest from the windows' design, at
 // build time, so that the board paints before the game's code has even arrived.
-// Usage: page_writer SITE-FOLDER
+// Usage: page_writer SITE-FOLDER PAGE-CSS
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <iterator>
 #include <string>
 
 #include "board.h"
@@ -82,7 +83,9 @@ std::string client(const FormHtml& form, const design::Window& window, std::stri
 std::string caption(std::string_view id, std::string_view icon, std::string_view text,
                     std::string_view more = {})
 {
-    return "<div class=\"caption\"><img alt=\"\" src=\"icons/" + std::string(icon) +
+    // A hidden window's icon comes when it is first shown, not with the page.
+    const std::string lazy = id == "Form1" ? "" : " loading=\"lazy\"";
+    return "<div class=\"caption\"><img alt=\"\"" + lazy + " src=\"icons/" + std::string(icon) +
            ".svg\"><span id=\"" + std::string(id) + "-caption\">" + htmlText(text) + "</span>" +
            std::string(more) + "</div>";
 }
@@ -124,6 +127,40 @@ std::string aboutDialog()
            client(form, design::dialog::kWindow, "") + "</dialog>";
 }
 
+// A window's frame around its client area, in the page's pixels: its border, title bar and
+// menu bar (with the line under it).
+constexpr int kFrameBorder = 2;
+constexpr int kCaptionHeight = 18;
+constexpr int kMenuBarHeight = 20;
+
+std::string frameCss()
+{
+    return ";--frame-border:" + std::to_string(kFrameBorder) +
+           "px;--caption-height:" + std::to_string(kCaptionHeight) +
+           "px;--menu-bar-height:" + std::to_string(kMenuBarHeight) + "px";
+}
+
+// Before the page is laid out, so that it is laid out once: the main window scaled as a whole
+// to the screen, from its known size, and again whenever the screen changes. The page's script
+// comes once the board is painted, and takes the clicks on cells made before it came.
+std::string startScript()
+{
+    const design::Window& w = design::form1::kWindow;
+    const int width = w.clientWidth + 2 * kFrameBorder;
+    const int height = w.clientHeight + kCaptionHeight + kMenuBarHeight + 2 * kFrameBorder;
+    return "<script>(function(){var r=document.documentElement;function fit(){"
+           "r.style.setProperty('--s',Math.min(innerWidth/" +
+           std::to_string(width) + ",innerHeight/" + std::to_string(height) +
+           "))}fit();addEventListener('resize',fit);"
+           "var t=window.torvelleEarly={cells:[]};t.keep=function(e){"
+           "var c=e.target.closest&&e.target.closest('.cell');"
+           "if(c&&e.detail<2)t.cells.push(+c.dataset.i)};"
+           "document.addEventListener('click',t.keep,true);"
+           "addEventListener('load',function(){setTimeout(function(){"
+           "var s=document.createElement('script');s.src='page.js';document.head.append(s)})})"
+           "})()</script>";
+}
+
 std::string schemeCss(const design::ColourScheme& s)
 {
     return "--ground:" + cssColour(s.ground) + ";--text:" + cssColour(s.text) +
@@ -134,15 +171,21 @@ std::string schemeCss(const design::ColourScheme& s)
 std::string style()
 {
     return ":root{" + schemeCss(design::kLightScheme) +
-           ";--font:" + FormHtml(design::form1::kWindow, "").font() +
+           ";--font:" + FormHtml(design::form1::kWindow, "").font() + frameCss() +
            "}@media (prefers-color-scheme:dark){:root{" + schemeCss(design::kDarkScheme) + "}}" +
            FormHtml(design::form1::kWindow, "").style() +
            FormHtml(design::dialog::kWindow, "Dialog-").style();
 }
 
-std::string page()
+// The style comes with the page, so that nothing but the page stands before its first paint.
+std::string page(const std::string& pageCss)
 {
+    // The board's picture first of all: the whole board shows it at load.
+    const std::string sea = std::to_string(static_cast<int>(Picture::Sea));
     return "<!doctype html><html lang=\"fr\"><head><meta charset=\"utf-8\">"
+           "<link rel=\"preload\" as=\"image\" href=\"pictures/" +
+           sea +
+           ".svg\">"
            "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">"
            "<meta name=\"color-scheme\" content=\"light dark\">"
            "<meta name=\"description\" content=\"" +
@@ -154,11 +197,8 @@ std::string page()
            "<link rel=\"manifest\" href=\"manifest.webmanifest\">"
            "<link rel=\"icon\" href=\"icons/france.svg\" type=\"image/svg+xml\">"
            "<link rel=\"apple-touch-icon\" href=\"icons/france-180.png\">"
-           "<link rel=\"stylesheet\" href=\"page.css\"><style>" +
-           style() +
-           "</style>"
-           "<script src=\"page.js\" defer></script><script src=\"torvelle.js\" defer></script>"
-           "</head><body><div id=\"screen\">" +
+           "<style>" +
+           pageCss + style() + "</style>" + startScript() + "</head><body><div id=\"screen\">" +
            mainWindow() + "<div class=\"ended\" id=\"ended\" hidden><p>" +
            htmlText(ui_texts::kGameEnded) + "</p><button type=\"button\" id=\"newGame\">" +
            htmlText(ui_texts::kNewGame) +
@@ -169,13 +209,7 @@ std::string page()
            "<div class=\"caption\"><span id=\"box-caption\"></span></div>"
            "<p id=\"box-text\"></p><p class=\"unseen\" id=\"box-said\"></p>"
            "<div class=\"buttons\" id=\"box-buttons\"></div></dialog>" +
-           aboutDialog() +
-           // The window scaled as a whole to the screen before the first paint, and again
-           // whenever the screen changes.
-           "<script>(function(){var r=document.documentElement,f=document.getElementById('Form1');"
-           "function fit(){r.style.setProperty('--s',1);r.style.setProperty('--s',Math.min("
-           "innerWidth/f.offsetWidth,innerHeight/f.offsetHeight));}fit();"
-           "addEventListener('resize',fit)})()</script></body></html>\n";
+           aboutDialog() + "</body></html>\n";
 }
 
 std::string manifest()
@@ -205,12 +239,18 @@ bool write(const std::string& path, const std::string& text)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2) {
-        std::cerr << "usage: page_writer SITE-FOLDER\n";
+    if (argc != 3) {
+        std::cerr << "usage: page_writer SITE-FOLDER PAGE-CSS\n";
         return 2;
     }
     const std::string site = argv[1];
-    if (!write(site + "/index.html", page()) ||
+    std::ifstream css(argv[2], std::ios::binary);
+    const std::string pageCss{std::istreambuf_iterator<char>(css), {}};
+    if (pageCss.empty()) {
+        std::cerr << "page_writer: cannot read " << argv[2] << '\n';
+        return 1;
+    }
+    if (!write(site + "/index.html", page(pageCss)) ||
         !write(site + "/manifest.webmanifest", manifest())) {
         std::cerr << "page_writer: cannot write into " << site << '\n';
         return 1;

@@ -5,8 +5,11 @@
 const CACHE = 'torvelle-@SITE_HASH@';
 const FILES = [@SITE_FILES@];
 
+// Asked again of the server, which sends only what the browser's own copy lacks: the files the
+// first visit has just loaded are not loaded twice, and a new build's never come from an old copy.
 self.addEventListener('install', (event) => {
-    event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(FILES))
+    const requests = FILES.map((file) => new Request(file, { cache: 'no-cache' }));
+    event.waitUntil(caches.open(CACHE).then((cache) => cache.addAll(requests))
         .then(() => self.skipWaiting()));
 });
 
