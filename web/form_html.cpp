@@ -108,12 +108,12 @@ std::string FormHtml::element(const design::Control& c) const
     const std::string focus = c.tabIndex >= 0 ? " tabindex=\"0\"" : "";
     switch (c.kind) {
     case design::Kind::PictureBox:
-        return "<div class=\"picture\" role=\"group\"" + name + focus + ' ' + open +
+        return R"(<div class="picture" role="group")" + name + focus + ' ' + open +
                "><div class=\"inner\">" + controls(c.name) + "</div></div>";
     case design::Kind::GroupFrame:
-        return "<div class=\"frame\" role=\"group\" aria-labelledby=\"" + id(c.name) +
-               "-caption\" " + open + "><span class=\"frame-caption\" id=\"" + id(c.name) +
-               "-caption\">" + htmlText(c.text) + "</span>" + controls(c.name) + "</div>";
+        return R"(<div class="frame" role="group" aria-labelledby=")" + id(c.name) + "-caption\" " +
+               open + R"(><span class="frame-caption" id=")" + id(c.name) + "-caption\">" +
+               htmlText(c.text) + "</span>" + controls(c.name) + "</div>";
     case design::Kind::Slider: return "<input type=\"range\"" + name + ' ' + open + '>';
     case design::Kind::ProgressBar: return "<progress" + name + ' ' + open + "></progress>";
     case design::Kind::PushButton:
@@ -136,7 +136,7 @@ std::string FormHtml::arrayLabel(const design::ControlArray& array, int index,
     std::string style = place(array.rectOf(index));
     if (array.font)
         style += ";font:" + cssFont(*array.font, window_.font.face);
-    return "<div class=\"label\" id=\"" + id(array.name) + '-' + std::to_string(index) +
+    return R"(<div class="label" id=")" + id(array.name) + '-' + std::to_string(index) +
            "\" style=\"" + style + "\">" + htmlText(text) + "</div>";
 }
 

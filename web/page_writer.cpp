@@ -33,21 +33,21 @@ std::string menuEntry(std::string_view name, std::string_view text, std::string_
         shown = htmlText(text.substr(0, amp)) + "<u>" + htmlText(text.substr(amp + 1, 1)) + "</u>" +
                 htmlText(text.substr(amp + 2));
     }
-    return "<button type=\"button\" role=\"menuitem\" id=\"" + std::string(name) + '"' + key +
+    return R"(<button type="button" role="menuitem" id=")" + std::string(name) + '"' + key +
            std::string(more) + '>' + shown + "</button>";
 }
 
 std::string menus()
 {
-    std::string bar = "<div class=\"menubar\" role=\"menubar\">";
+    std::string bar = R"(<div class="menubar" role="menubar">)";
     std::string dropDowns;
     for (const design::MenuItem& item : design::form1::kMenu) {
         if (item.opens) {
             const std::string list = std::string(item.name) + "-menu";
             bar += menuEntry(item.name, item.text,
-                             " aria-haspopup=\"menu\" aria-expanded=\"false\" aria-controls=\"" +
+                             R"( aria-haspopup="menu" aria-expanded="false" aria-controls=")" +
                                  list + '"');
-            dropDowns += "<div class=\"menu\" role=\"menu\" id=\"" + list + "\" hidden>";
+            dropDowns += R"(<div class="menu" role="menu" id=")" + list + "\" hidden>";
             for (const design::MenuItem& entry : design::form1::kMenu)
                 if (entry.menu == item.name)
                     dropDowns += menuEntry(entry.name, entry.text, " tabindex=\"-1\"");
@@ -65,17 +65,17 @@ std::string cells()
     const int sea = static_cast<int>(Picture::Sea); // the whole board at load
     for (int i = 0; i < Board::kCellCount; ++i) {
         const design::Rect r = design::form1::kImage1.rectOf(i);
-        html += "<button type=\"button\" class=\"cell\" tabindex=\"-1\" data-i=\"" +
-                std::to_string(i) + "\" aria-label=\"" + htmlText(design::cellName(i, sea)) +
+        html += R"(<button type="button" class="cell" tabindex="-1" data-i=")" + std::to_string(i) +
+                "\" aria-label=\"" + htmlText(design::cellName(i, sea)) +
                 "\" style=\"left:" + std::to_string(r.left) + "px;top:" + std::to_string(r.top) +
-                "px\"><img alt=\"\" src=\"pictures/" + std::to_string(sea) + ".svg\"></button>";
+                R"(px"><img alt="" src="pictures/)" + std::to_string(sea) + ".svg\"></button>";
     }
     return html;
 }
 
 std::string client(const FormHtml& form, const design::Window& window, std::string_view more)
 {
-    return "<div class=\"client\" style=\"width:" + std::to_string(window.clientWidth) +
+    return R"(<div class="client" style="width:)" + std::to_string(window.clientWidth) +
            "px;height:" + std::to_string(window.clientHeight) + "px;font:" + form.font() + "\">" +
            form.controls() + std::string(more) + "</div>";
 }
@@ -85,7 +85,7 @@ std::string caption(std::string_view id, std::string_view icon, std::string_view
 {
     // A hidden window's icon comes when it is first shown, not with the page.
     const std::string lazy = id == "Form1" ? "" : " loading=\"lazy\"";
-    return "<div class=\"caption\"><img alt=\"\"" + lazy + " src=\"icons/" + std::string(icon) +
+    return R"(<div class="caption"><img alt="")" + lazy + " src=\"icons/" + std::string(icon) +
            ".svg\"><span id=\"" + std::string(id) + "-caption\">" + htmlText(text) + "</span>" +
            std::string(more) + "</div>";
 }
@@ -97,11 +97,16 @@ std::string mainWindow()
     form.attributes["Slider1"] =
         "min=\"" + std::to_string(s.minimum) + "\" max=\"" + std::to_string(s.maximum) +
         "\" step=\"" + std::to_string(s.smallStep) + "\" value=\"" + std::to_string(s.minimum) +
-        "\" data-large-step=\"" + std::to_string(s.largeStep) + '"';
+        "\" data-large-step=\"" + std::to_string(s.largeStep) + R"(" list="Slider1-ticks")";
     form.attributes["Progre"] =
         "max=\"" + std::to_string(static_cast<int>(design::form1::kProgreMaximum * 10)) +
-        "\" value=\"0\"";
+        R"(" value="0")";
     form.inside["Picture1"] = cells();
+    // Its tick marks, which the browser draws for the values of a list.
+    std::string ticks = "<datalist id=\"Slider1-ticks\">";
+    for (int value = s.minimum; value <= s.maximum; value += s.tickEvery)
+        ticks += "<option value=\"" + std::to_string(value) + "\">";
+    form.inside[""] = ticks + "</datalist>";
     std::string labels;
     for (int r = 0; r < Board::kRows; ++r)
         labels += form.arrayLabel(design::form1::kLabel1, r, Board::rowLetter(r * Board::kColumns));
@@ -120,9 +125,9 @@ std::string aboutDialog()
     form.texts["Label2"] =
         ui_texts::aboutVersionText(version::kMajor, version::kMinor, version::kRevision);
     form.texts["Label3"] = ui_texts::kAboutNotice;
-    return "<dialog class=\"window about\" id=\"Dialog\" aria-labelledby=\"Dialog-caption\">" +
+    return R"(<dialog class="window about" id="Dialog" aria-labelledby="Dialog-caption">)" +
            caption("Dialog", "binoculars", design::dialog::kWindow.caption,
-                   "<button type=\"button\" class=\"close\" aria-label=\"" +
+                   R"(<button type="button" class="close" aria-label=")" +
                        htmlText(ui_texts::kCloseBox) + "\"></button>") +
            client(form, design::dialog::kWindow, "") + "</dialog>";
 }
@@ -199,8 +204,8 @@ std::string page(const std::string& pageCss)
            "<link rel=\"apple-touch-icon\" href=\"icons/france-180.png\">"
            "<style>" +
            pageCss + style() + "</style>" + startScript() + "</head><body><div id=\"screen\">" +
-           mainWindow() + "<div class=\"ended\" id=\"ended\" hidden><p>" +
-           htmlText(ui_texts::kGameEnded) + "</p><button type=\"button\" id=\"newGame\">" +
+           mainWindow() + R"(<div class="ended" id="ended" hidden><p>)" +
+           htmlText(ui_texts::kGameEnded) + R"(</p><button type="button" id="newGame">)" +
            htmlText(ui_texts::kNewGame) +
            "</button></div></div>"
            "<div class=\"unseen\" id=\"said\" role=\"status\" aria-live=\"polite\"></div>"
@@ -216,15 +221,15 @@ std::string manifest()
 {
     std::string icons;
     for (const char* size : {"192", "512"})
-        icons += std::string("{\"src\":\"icons/france-") + size + ".png\",\"sizes\":\"" + size +
-                 'x' + size + "\",\"type\":\"image/png\"},";
-    return "{\"name\":\"" + std::string(texts::kApplicationTitle) + "\",\"short_name\":\"" +
-           std::string(ui_texts::kShortName) + "\",\"description\":\"" +
-           std::string(ui_texts::kAppDescription) + "\",\"lang\":\"fr\",\"dir\":\"ltr\"," +
-           "\"start_url\":\"./\",\"scope\":\"./\",\"display\":\"standalone\"," +
-           "\"background_color\":\"" + cssColour(design::kLightScheme.ground) +
-           "\",\"theme_color\":\"" + cssColour(design::kLightScheme.caption) +
-           "\",\"categories\":[\"games\"],\"icons\":[" + icons +
+        icons += std::string(R"({"src":"icons/france-)") + size + R"(.png","sizes":")" + size +
+                 'x' + size + R"(","type":"image/png"},)";
+    return R"({"name":")" + std::string(texts::kApplicationTitle) + R"(","short_name":")" +
+           std::string(ui_texts::kShortName) + R"(","description":")" +
+           std::string(ui_texts::kAppDescription) + R"(","lang":"fr","dir":"ltr",)" +
+           R"("start_url":"./","scope":"./","display":"standalone",)" + R"("background_color":")" +
+           cssColour(design::kLightScheme.ground) + R"(","theme_color":")" +
+           cssColour(design::kLightScheme.caption) + R"(","categories":["games"],"icons":[)" +
+           icons +
            "{\"src\":\"icons/france.svg\",\"sizes\":\"any\",\"type\":\"image/svg+xml\"}]}\n";
 }
 

@@ -10,6 +10,8 @@ namespace torvelle {
 
 void WebPage::Image1_Click(int cell)
 {
+    if (ended_)
+        return;
     game_.Image1_Click(cell);
     if (!game_.ended())
         page::announce(narration());
@@ -17,7 +19,8 @@ void WebPage::Image1_Click(int cell)
 
 void WebPage::Slider1_MouseUp()
 {
-    game_.Slider1_MouseUp();
+    if (!ended_)
+        game_.Slider1_MouseUp();
 }
 
 void WebPage::quit_Click()
@@ -115,6 +118,7 @@ int WebPage::sliderValue()
 
 void WebPage::endProgram()
 {
+    ended_ = true;
     page::endGame();
 }
 

@@ -48,6 +48,8 @@ private:
     std::string computerScore_;
     double progressMaximum_ = design::form1::kProgreMaximum;
     double progressValue_ = 0;
+    // The page cannot end its program: once ended, the rules hear no more of it.
+    bool ended_ = false;
 };
 
 } // namespace torvelle

@@ -123,6 +123,15 @@ async function playsOffline() {
     await clickCell(page, 5);
     expect('a ship placed offline', (await cellNames(page))[5], 'A6, votre bateau');
     site = await serveSite(siteRoot);
+    // "&Quitter" ends the game: its farewell, then a board that no longer reacts, and a new game.
+    await page.click('#quit');
+    expect('the farewell', (await openBox(page))?.title, 'Dod irud er URIVE');
+    await answer(page, 'OK');
+    await clickCell(page, 6).catch(() => {});
+    expect('a click after the end', (await cellNames(page))[6], 'A7, mer');
+    await page.click('#newGame');
+    await page.waitForFunction(() => window.Module && Module.calledRun);
+    expect('the board of a new game', (await cellNames(page))[5], 'A6, mer');
 }
 
 // Whole on a phone and a desktop screen, every cell under its own place; a double tap places one
