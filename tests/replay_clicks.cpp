@@ -1,6 +1,6 @@
 // replay_clicks.cpp: plays a game's clicks on the Qt build, offscreen, and prints what it showed as
-// the other front ends' tests record it (Windows under Wine, the page in Chromium): each message box,
-// and at "Rejouer ?" the board and the score frame. Usage: replay_clicks BREATH LAST-CELL.
+// the other front ends' tests record it (Windows under Wine, the page in Chromium): each message
+// box, and at "Rejouer ?" the board and the score frame. Usage: replay_clicks BREATH LAST-CELL.
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
