@@ -26,7 +26,9 @@ const torvellePage = (() => {
         row.replaceChildren();
         closeMenu();
         return new Promise((answer) => {
+            let answered = false;
             const done = (index) => {
+                answered = true;
                 box.close();
                 answer(index);
             };
@@ -42,6 +44,12 @@ const torvellePage = (() => {
                 event.preventDefault();
                 if (buttons.length === 1)
                     done(0);
+            };
+            // A browser may still close a box on a repeated Escape: the rules wait for an
+            // answer, so it opens again.
+            box.onclose = () => {
+                if (!answered)
+                    box.showModal();
             };
             box.showModal();
             row.firstChild.focus();

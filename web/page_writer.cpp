@@ -204,7 +204,9 @@ std::string page(const std::string& pageCss)
            "<link rel=\"apple-touch-icon\" href=\"icons/france-180.png\">"
            "<style>" +
            pageCss + style() + "</style>" + startScript() + "</head><body><div id=\"screen\">" +
-           mainWindow() + R"(<div class="ended" id="ended" hidden><p>)" +
+           mainWindow() +
+           R"(<div class="ended" id="ended" role="alertdialog" aria-labelledby="ended-text" hidden>)"
+           R"(<p id="ended-text">)" +
            htmlText(ui_texts::kGameEnded) + R"(</p><button type="button" id="newGame">)" +
            htmlText(ui_texts::kNewGame) +
            "</button></div></div>"
