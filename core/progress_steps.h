@@ -22,4 +22,13 @@ struct ProgressSteps {
     }
 };
 
+// What a front end holds of the bar: the real maximum and count the rules last set, since
+// either may change alone.
+struct RealProgress {
+    double maximum;
+    double value = 0;
+
+    ProgressSteps steps() const { return ProgressSteps::of(value, maximum); }
+};
+
 } // namespace torvelle

@@ -15,19 +15,19 @@ TenthsProgressBar::TenthsProgressBar(QWidget* parent) : QProgressBar(parent)
 
 void TenthsProgressBar::setRealMaximum(double maximum)
 {
-    maximum_ = maximum;
+    progress_.maximum = maximum;
     refresh();
 }
 
 void TenthsProgressBar::setRealValue(double value)
 {
-    value_ = value;
+    progress_.value = value;
     refresh();
 }
 
 void TenthsProgressBar::refresh()
 {
-    const ProgressSteps steps = ProgressSteps::of(value_, maximum_);
+    const ProgressSteps steps = progress_.steps();
     setMaximum(steps.maximum);
     setValue(steps.value);
 }

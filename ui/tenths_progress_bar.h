@@ -17,16 +17,15 @@ public:
 
     explicit TenthsProgressBar(QWidget* parent);
 
-    double realMaximum() const { return maximum_; }
-    double realValue() const { return value_; }
+    double realMaximum() const { return progress_.maximum; }
+    double realValue() const { return progress_.value; }
     void setRealMaximum(double maximum);
     void setRealValue(double value);
 
 private:
     void refresh();
 
-    double maximum_ = design::form1::kProgreMaximum;
-    double value_ = 0.0;
+    RealProgress progress_{design::form1::kProgreMaximum};
 };
 
 } // namespace torvelle

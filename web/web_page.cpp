@@ -3,7 +3,6 @@
 
 #include "cell_name.h"
 #include "page_bridge.h"
-#include "progress_steps.h"
 #include "ui_texts.h"
 
 namespace torvelle {
@@ -95,19 +94,19 @@ void WebPage::setBannerText(const std::string& text)
 
 void WebPage::setProgressMaximum(double maximum)
 {
-    progressMaximum_ = maximum;
+    progress_.maximum = maximum;
     showProgress();
 }
 
 void WebPage::setProgressValue(double value)
 {
-    progressValue_ = value;
+    progress_.value = value;
     showProgress();
 }
 
 void WebPage::showProgress()
 {
-    const ProgressSteps steps = ProgressSteps::of(progressValue_, progressMaximum_);
+    const ProgressSteps steps = progress_.steps();
     page::setProgress(steps.maximum, steps.value);
 }
 

@@ -7,6 +7,7 @@
 #include "form1_design.h"
 #include "game.h"
 #include "game_view.h"
+#include "progress_steps.h"
 #include "turn_narrator.h"
 
 namespace torvelle {
@@ -46,8 +47,7 @@ private:
     TurnNarrator narrator_;
     std::string playerScore_;
     std::string computerScore_;
-    double progressMaximum_ = design::form1::kProgreMaximum;
-    double progressValue_ = 0;
+    RealProgress progress_{design::form1::kProgreMaximum};
     // The page cannot end its program: once ended, the rules hear no more of it.
     bool ended_ = false;
 };

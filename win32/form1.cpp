@@ -14,7 +14,6 @@
 #include "form1_design.h"
 #include "form_builder.h"
 #include "french_message_box.h"
-#include "progress_steps.h"
 #include "resource_ids.h"
 #include "screen_scale.h"
 #include "ui_texts.h"
@@ -185,19 +184,19 @@ void Form1::setBannerText(const std::string& text)
 
 void Form1::setProgressMaximum(double maximum)
 {
-    progressMaximum_ = maximum;
+    progress_.maximum = maximum;
     refreshProgress();
 }
 
 void Form1::setProgressValue(double value)
 {
-    progressValue_ = value;
+    progress_.value = value;
     refreshProgress();
 }
 
 void Form1::refreshProgress()
 {
-    const ProgressSteps steps = ProgressSteps::of(progressValue_, progressMaximum_);
+    const ProgressSteps steps = progress_.steps();
     SendMessageW(progre_, PBM_SETRANGE32, 0, steps.maximum);
     SendMessageW(progre_, PBM_SETPOS, steps.value, 0);
     UpdateWindow(progre_);

@@ -9,10 +9,12 @@
 #include "announcer.h"
 #include "breath_slider.h"
 #include "drawn_labels.h"
+#include "form1_design.h"
 #include "form_builder.h"
 #include "game.h"
 #include "game_view.h"
 #include "grid_box.h"
+#include "progress_steps.h"
 #include "turn_narrator.h"
 #include "window_class.h"
 
@@ -75,7 +77,7 @@ private:
     HWND progre_ = nullptr;
     std::unique_ptr<DrawnLabels> labels_;
     WindowIcons icons_;
-    double progressMaximum_ = 100, progressValue_ = 0;
+    RealProgress progress_{design::form1::kProgreMaximum};
     bool ended_ = false;
     HWND focusOnReturn_ = nullptr;
     Dialog* about_ = nullptr;
