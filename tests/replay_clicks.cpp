@@ -1,15 +1,19 @@
 // replay_clicks.cpp: plays a game's clicks on the Qt build, offscreen, and prints what it showed as
 // the other front ends' tests record it (Windows under Wine, the page in Chromium): each message
 // box, and at "Rejouer ?" the board and the score frame. Usage: replay_clicks BREATH LAST-CELL.
+// replay_clicks --places: where the window has each control in its container instead, a line
+// each: name, left, top, width, height.
 #include <algorithm>
 #include <cstdlib>
 #include <iostream>
+#include <string_view>
 
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QTest>
 
@@ -24,19 +28,37 @@ QString escaped(QString text)
     return text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
 }
 
+int printPlaces(QWidget& window)
+{
+    for (QWidget* control : window.findChildren<QWidget*>()) {
+        const QString name = control->objectName();
+        if (!name.contains(
+                QRegularExpression(QStringLiteral("^(Label|Picture|Frame|Slider|Progre)"))) ||
+            name.endsWith(QLatin1String("Inner")))
+            continue;
+        const QRect r = control->geometry();
+        std::cout << name.toStdString() << '\t' << r.x() << '\t' << r.y() << '\t' << r.width()
+                  << '\t' << r.height() << '\n';
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
-    if (argc != 3)
+    const bool places = argc == 2 && std::string_view(argv[1]) == "--places";
+    if (argc != 3 && !places)
         return 2;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const int breath = std::atoi(argv[1]);
-    const int lastCell = std::atoi(argv[2]);
     torvelle::Form1 window;
     window.programEnder = [] {};
     window.Form_Load();
+    if (places)
+        return printPlaces(window);
+    const int breath = std::atoi(argv[1]);
+    const int lastCell = std::atoi(argv[2]);
     const auto child = [&](const QString& name) { return window.findChild<QWidget*>(name); };
     auto* slider = qobject_cast<QSlider*>(child(QStringLiteral("Slider1")));
     slider->setValue(breath);

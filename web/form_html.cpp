@@ -12,12 +12,19 @@ namespace torvelle {
 
 namespace {
 
+// A rectangle of no size fits its text.
 std::string place(const design::Rect& r)
 {
     std::string css = "left:" + std::to_string(r.left) + "px;top:" + std::to_string(r.top) + "px";
     if (r.width > 0)
-        css += ";width:" + std::to_string(r.width) + "px;height:" + std::to_string(r.height) + "px";
-    return css;
+        return css + ";width:" + std::to_string(r.width) + "px;height:" + std::to_string(r.height) +
+               "px";
+    return css + ";width:auto;height:auto";
+}
+
+std::string rule(std::string_view selector, std::string_view declarations)
+{
+    return std::string(selector) + '{' + std::string(declarations) + '}';
 }
 
 std::string points(double value)
@@ -75,9 +82,12 @@ std::string FormHtml::id(std::string_view name) const
     return idPrefix_ + std::string(name);
 }
 
-std::string FormHtml::font() const
+std::string FormHtml::font(double points) const
 {
-    return cssFont(window_.font, window_.font.face);
+    design::Font font = window_.font;
+    if (points > 0)
+        font.points = points;
+    return cssFont(font, window_.font.face);
 }
 
 std::string FormHtml::controls(std::string_view container) const
@@ -93,12 +103,9 @@ std::string FormHtml::controls(std::string_view container) const
 
 std::string FormHtml::element(const design::Control& c) const
 {
-    std::string style = place(c.rect);
-    if (c.font)
-        style += ";font:" + cssFont(*c.font, window_.font.face);
+    std::string open = "id=\"" + id(c.name) + '"';
     if (c.align == design::Align::Centre)
-        style += ";text-align:center";
-    std::string open = "id=\"" + id(c.name) + "\" style=\"" + style + '"';
+        open += " style=\"text-align:center\"";
     if (const auto extra = attributes.find(c.name); extra != attributes.end())
         open += ' ' + extra->second;
     if (!c.description.empty())
@@ -133,20 +140,71 @@ std::string FormHtml::element(const design::Control& c) const
 std::string FormHtml::arrayLabel(const design::ControlArray& array, int index,
                                  std::string_view text) const
 {
-    std::string style = place(array.rectOf(index));
-    if (array.font)
-        style += ";font:" + cssFont(*array.font, window_.font.face);
-    return R"(<div class="label" id=")" + id(array.name) + '-' + std::to_string(index) +
-           "\" style=\"" + style + "\">" + htmlText(text) + "</div>";
+    return R"(<div class="label" id=")" + id(array.name) + '-' + std::to_string(index) + "\">" +
+           htmlText(text) + "</div>";
+}
+
+std::string FormHtml::placeStyle(std::string_view name, const design::Rect& rect) const
+{
+    for (const design::ControlArray* array : arrays) {
+        if (array->name != name)
+            continue;
+        design::ControlArray moved = *array;
+        moved.first = rect;
+        std::string css;
+        for (int i = 0; i < array->count; ++i)
+            css += rule('#' + id(name) + '-' + std::to_string(i), place(moved.rectOf(i)));
+        return css;
+    }
+    return rule('#' + id(name), place(rect));
+}
+
+std::string FormHtml::arrangementStyle(const design::Arrangement& a) const
+{
+    const std::string window = '#' + std::string(window_.name);
+    const auto box = [](const design::Rect& r) { return "position:absolute;" + place(r); };
+    // The frame's border is outside the inner area both rectangles are given in.
+    constexpr int kBorder = kFrameBorder;
+    std::string css =
+        rule(window, "width:" + std::to_string(a.innerWidth() + 2 * kBorder) +
+                         "px;height:" + std::to_string(a.innerHeight() + 2 * kBorder) + "px") +
+        rule(window + ">.caption", "height:" + std::to_string(a.captionHeight) + "px");
+    design::Rect client = a.client;
+    client.top += a.captionHeight;
+    css += rule(window + ">.client", box(client) + ";font:" + font(a.points));
+    if (a.menuBar.width > 0) {
+        design::Rect bar = a.menuBar;
+        bar.top += a.captionHeight;
+        css += rule(window + ">.menubar", box(bar) + ";z-index:1");
+    }
+    for (const design::Placement& p : a.places)
+        css += placeStyle(p.name, p.rect);
+    return css;
 }
 
 std::string FormHtml::style() const
 {
     std::string light;
     std::string dark;
-    const std::string client = '#' + std::string(window_.name) + " .client";
+    const std::string client = '#' + std::string(window_.name) + ">.client";
+    light += rule(client, "width:" + std::to_string(window_.clientWidth) + "px;height:" +
+                              std::to_string(window_.clientHeight) + "px;font:" + font());
     if (window_.ground == design::Ground::Fixed)
         light += client + "{background:" + cssColour(window_.fixedGround) + '}';
+    for (const design::Control& c : window_.controls) {
+        light += placeStyle(c.name, c.rect);
+        if (c.font)
+            light += rule('#' + id(c.name), "font:" + cssFont(*c.font, window_.font.face));
+    }
+    for (const design::ControlArray* array : arrays) {
+        light += placeStyle(array->name, array->first);
+        if (!array->font)
+            continue;
+        std::string elements;
+        for (int i = 0; i < array->count; ++i)
+            elements += (i > 0 ? ",#" : "#") + id(array->name) + '-' + std::to_string(i);
+        light += rule(elements, "font:" + cssFont(*array->font, window_.font.face));
+    }
     for (const design::Control& c : window_.controls) {
         if (!c.colour)
             continue;

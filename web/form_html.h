@@ -5,10 +5,15 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "arrangement.h"
 #include "form.h"
 
 namespace torvelle {
+
+// A window's raised frame around its title bar, menu bar and client area, in the page's pixels.
+inline constexpr int kFrameBorder = 2;
 
 class FormHtml {
 public:
@@ -21,11 +26,13 @@ public:
     // An element of a control array: a label placed by the array's rule.
     std::string arrayLabel(const design::ControlArray& array, int index,
                            std::string_view text) const;
-    // Each control's text colour, as designed on the light scheme and kept readable on the
-    // dark one; a fixed ground, which gives way to the dark scheme's.
+    // Each control's place and font, and its text colour, as designed on the light scheme and
+    // kept readable on the dark one; a fixed ground, which gives way to the dark scheme's.
     std::string style() const;
-    // The window's font, as a CSS font shorthand.
-    std::string font() const;
+    // The places and sizes of `arrangement`, over those of the design.
+    std::string arrangementStyle(const design::Arrangement& arrangement) const;
+    // The window's font, as a CSS font shorthand, at its designed size or at `points`.
+    std::string font(double points = 0) const;
 
     // Extra attributes of a control's element, by design name (a slider's range).
     std::map<std::string_view, std::string> attributes;
@@ -33,9 +40,13 @@ public:
     std::map<std::string_view, std::string> texts;
     // What a container holds besides its designed controls (the grid box's cells).
     std::map<std::string_view, std::string> inside;
+    // The control arrays whose elements are labels of this window (arrayLabel).
+    std::vector<const design::ControlArray*> arrays;
 
 private:
     std::string element(const design::Control& control) const;
+    // Where `name`, a control or a control array's every element, goes when placed at `rect`.
+    std::string placeStyle(std::string_view name, const design::Rect& rect) const;
 
     const design::Window& window_;
     std::string idPrefix_;

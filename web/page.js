@@ -1,9 +1,12 @@
 // page.js: the page's side of the game. It passes the player's clicks to the rules (torvelle.js,
 // built from the same C++ as the desktop's) and shows what they do: pictures, texts, boxes. Every
 // text comes from the rules or from the page as it was written from the design.
-'use strict';
+import { keptGame } from './kept_game.js';
 
-const torvellePage = (() => {
+// The rules this page was built with; filled in when the site is built.
+const RULES_VERSION = '@RULES_VERSION@';
+
+window.torvellePage = (() => {
     const $ = (id) => document.getElementById(id);
     let started;
     // Calls into the rules, one after the other: while a box waits for its answer, the rules
@@ -11,13 +14,77 @@ const torvellePage = (() => {
     // for the rules to arrive.
     let calls = new Promise((resolve) => { started = resolve; });
     let lastCell = -1;
+    const slider = $('Slider1');
+    const kept = keptGame(RULES_VERSION, { min: Number(slider.min), max: Number(slider.max) });
+    // While the kept inputs are played again: those not played yet. Nothing is told meanwhile.
+    let replaying = null;
+    const RULES_CALLS = { c: 'torvelle_click', s: 'torvelle_slider_up', q: 'torvelle_quit',
+        h: 'torvelle_help', p: 'torvelle_payment' };
 
     function call(name, ...args) {
-        calls = calls.then(() => Module.ccall(name, null, args.map(() => 'number'), args,
-                                              { async: true }));
+        return Module.ccall(name, null, args.map(() => 'number'), args, { async: true });
+    }
+
+    // One input of the player's, kept, then played into the rules in its turn.
+    function play(kind, value) {
+        kept.add(value === undefined ? [kind] : [kind, value]);
+        calls = calls.then(() => enter(kind, value)).catch(failed);
+    }
+
+    function enter(kind, value) {
+        if (kind === 's')
+            slider.value = value; // the breath is read from the slider as it was released
+        return call(RULES_CALLS[kind], ...(kind === 'c' ? [value] : []));
+    }
+
+    function failed(error) {
+        console.error('torvelle:', error);
+    }
+
+    // The kept game, played again at load. A record that does not replay (an answer where no
+    // box asks) is dropped, and the page starts a new game.
+    async function replay() {
+        replaying = kept.inputs.slice();
+        try {
+            while (replaying?.length) {
+                const [kind, value] = replaying.shift();
+                if (kind === 'a')
+                    throw new Error('an answer with no box to answer');
+                await enter(kind, value);
+            }
+            goLive();
+        } catch (error) {
+            failed(error);
+            kept.clear();
+            location.reload();
+            await new Promise(() => {}); // nothing more of this page
+        }
+    }
+
+    function goLive() {
+        replaying = null;
+        $('Form1').removeAttribute('aria-busy');
+    }
+
+    // A box met while replaying takes its kept answer; the box that was open when the page
+    // went away opens again, and the game is live from there.
+    function keptAnswer(buttons) {
+        if (!replaying)
+            return undefined;
+        if (replaying.length === 0) {
+            goLive();
+            return undefined;
+        }
+        const [kind, value] = replaying.shift();
+        if (kind !== 'a' || value >= buttons.length)
+            throw new Error('a kept input where a box asks');
+        return value;
     }
 
     function ask(title, prompt, said, buttons) {
+        const answer = keptAnswer(buttons);
+        if (answer !== undefined)
+            return Promise.resolve(answer);
         const box = $('box');
         $('box-caption').textContent = title;
         $('box-text').textContent = prompt.replaceAll('\r\n', '\n');
@@ -25,30 +92,31 @@ const torvellePage = (() => {
         const row = $('box-buttons');
         row.replaceChildren();
         closeMenu();
-        return new Promise((answer) => {
-            let answered = false;
-            const done = (index) => {
-                answered = true;
+        return new Promise((answered) => {
+            let done = false;
+            const answer = (index) => {
+                done = true;
+                kept.add(['a', index]);
                 box.close();
-                answer(index);
+                answered(index);
             };
             buttons.forEach((text, index) => {
                 const button = document.createElement('button');
                 button.type = 'button';
                 button.textContent = text;
-                button.addEventListener('click', () => done(index));
+                button.addEventListener('click', () => answer(index));
                 row.append(button);
             });
             // Escape answers a box with OK alone; "Oui" or "Non" must be chosen.
             box.oncancel = (event) => {
                 event.preventDefault();
                 if (buttons.length === 1)
-                    done(0);
+                    answer(0);
             };
             // A browser may still close a box on a repeated Escape: the rules wait for an
             // answer, so it opens again.
             box.onclose = () => {
-                if (!answered)
+                if (!done)
                     box.showModal();
             };
             box.showModal();
@@ -73,12 +141,13 @@ const torvellePage = (() => {
     }
 
     function announce(text) {
-        if (text)
+        if (text && !replaying)
             $('said').textContent = text;
     }
 
     // A page cannot end its program: the window stops reacting and a new game is offered.
     function endGame() {
+        kept.clear();
         $('Form1').inert = true;
         $('Dialog').close();
         $('ended').hidden = false;
@@ -93,8 +162,10 @@ const torvellePage = (() => {
     function openMenu() {
         const menu = $('aide-menu');
         const opener = $('aide');
-        menu.style.left = `${opener.offsetLeft}px`;
-        menu.style.top = `${opener.offsetTop + opener.offsetHeight}px`;
+        // Under its title, in the window: the menu bar is placed in it on a phone.
+        const bar = opener.offsetParent === opener.parentElement ? opener.parentElement : null;
+        menu.style.left = `${opener.offsetLeft + (bar?.offsetLeft ?? 0)}px`;
+        menu.style.top = `${opener.offsetTop + opener.offsetHeight + (bar?.offsetTop ?? 0)}px`;
         menu.hidden = false;
         opener.setAttribute('aria-expanded', 'true');
         menu.firstChild.focus();
@@ -144,7 +215,7 @@ const torvellePage = (() => {
             if (event.detail > 1 && index === lastCell)
                 return;
             lastCell = index;
-            call('torvelle_click', index);
+            play('c', index);
         });
         // Keys on the grid do nothing but give the window the keyboard, as on the desktop.
         grid.addEventListener('keydown', (event) => {
@@ -153,25 +224,24 @@ const torvellePage = (() => {
             event.preventDefault();
             focusWindow();
         });
-        const slider = $('Slider1');
         // Releasing any mouse button on the slider sets the breath; a finger or a pen too.
         slider.addEventListener('mouseup', (event) => {
             if (!event.sourceCapabilities || !event.sourceCapabilities.firesTouchEvents)
-                call('torvelle_slider_up');
+                play('s', Number(slider.value));
         });
         slider.addEventListener('pointerup', (event) => {
             if (event.pointerType !== 'mouse')
-                call('torvelle_slider_up');
+                play('s', Number(slider.value));
         });
         slider.addEventListener('contextmenu', (event) => event.preventDefault());
         slider.addEventListener('keydown', sliderKeys);
-        $('quit').addEventListener('click', () => call('torvelle_quit'));
+        $('quit').addEventListener('click', () => play('q'));
         $('aide').addEventListener('click', () =>
             $('aide-menu').hidden ? openMenu() : closeMenu());
         $('aide-menu').addEventListener('keydown', menuKeys);
         $('menuaide').addEventListener('click', () => {
             closeMenu();
-            call('torvelle_help');
+            play('h');
         });
         $('menuapropos').addEventListener('click', () => {
             closeMenu();
@@ -183,7 +253,7 @@ const torvellePage = (() => {
         });
         $('Dialog-OKButton').addEventListener('click', () => $('Dialog').close());
         $('Dialog').querySelector('.close').addEventListener('click', () => $('Dialog').close());
-        $('Dialog-Command1').addEventListener('click', () => call('torvelle_payment'));
+        $('Dialog-Command1').addEventListener('click', () => play('p'));
         $('newGame').addEventListener('click', () => location.reload());
         document.addEventListener('contextmenu', (event) => event.preventDefault());
     }
@@ -197,7 +267,10 @@ const torvellePage = (() => {
     $('Picture1').focus({ preventScroll: true }); // the grid has the keyboard at start
     const early = window.torvelleEarly;
     document.removeEventListener('click', early.keep, true);
-    early.cells.forEach((cell) => call('torvelle_click', cell));
+    if (kept.inputs.length) // the game is being brought back
+        $('Form1').setAttribute('aria-busy', 'true');
+    calls = calls.then(replay);
+    early.cells.forEach((cell) => play('c', cell));
     const rules = document.createElement('script');
     rules.src = 'torvelle.js';
     document.head.append(rules);
@@ -206,9 +279,9 @@ const torvellePage = (() => {
 
     return {
         ask, showPicture, setText, showControl: (id) => { $(id).hidden = false; },
-        setProgress, sliderValue: () => Number($('Slider1').value), focusWindow, announce,
+        setProgress, sliderValue: () => Number(slider.value), focusWindow, announce,
         endGame, started: () => started(),
     };
 })();
 
-var Module = { onRuntimeInitialized: torvellePage.started };
+window.Module = { onRuntimeInitialized: window.torvellePage.started };

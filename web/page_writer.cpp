@@ -11,7 +11,9 @@
 #include "cell.h"
 #include "cell_name.h"
 #include "colour_scheme.h"
+#include "dialog_arrangements.h"
 #include "dialog_design.h"
+#include "form1_arrangements.h"
 #include "form1_design.h"
 #include "form_html.h"
 #include "texts.h"
@@ -73,11 +75,9 @@ std::string cells()
     return html;
 }
 
-std::string client(const FormHtml& form, const design::Window& window, std::string_view more)
+std::string client(const FormHtml& form, std::string_view more)
 {
-    return R"(<div class="client" style="width:)" + std::to_string(window.clientWidth) +
-           "px;height:" + std::to_string(window.clientHeight) + "px;font:" + form.font() + "\">" +
-           form.controls() + std::string(more) + "</div>";
+    return R"(<div class="client">)" + form.controls() + std::string(more) + "</div>";
 }
 
 std::string caption(std::string_view id, std::string_view icon, std::string_view text,
@@ -90,9 +90,21 @@ std::string caption(std::string_view id, std::string_view icon, std::string_view
            std::string(more) + "</div>";
 }
 
-std::string mainWindow()
+FormHtml mainForm()
 {
     FormHtml form(design::form1::kWindow, "");
+    form.arrays = {&design::form1::kLabel1, &design::form1::kLabel2};
+    return form;
+}
+
+FormHtml aboutForm()
+{
+    return {design::dialog::kWindow, "Dialog-"};
+}
+
+std::string mainWindow()
+{
+    FormHtml form = mainForm();
     const auto& s = design::form1::kSlider1;
     form.attributes["Slider1"] =
         "min=\"" + std::to_string(s.minimum) + "\" max=\"" + std::to_string(s.maximum) +
@@ -115,12 +127,12 @@ std::string mainWindow()
     return "<main class=\"window\" id=\"Form1\" tabindex=\"-1\" "
            "aria-labelledby=\"Form1-caption\">" +
            caption("Form1", "france", design::form1::kWindow.caption) + menus() +
-           client(form, design::form1::kWindow, labels) + "</main>";
+           client(form, labels) + "</main>";
 }
 
 std::string aboutDialog()
 {
-    FormHtml form(design::dialog::kWindow, "Dialog-");
+    FormHtml form = aboutForm();
     // With the texts its load event gives it.
     form.texts["Label2"] =
         ui_texts::aboutVersionText(version::kMajor, version::kMinor, version::kRevision);
@@ -129,12 +141,10 @@ std::string aboutDialog()
            caption("Dialog", "binoculars", design::dialog::kWindow.caption,
                    R"(<button type="button" class="close" aria-label=")" +
                        htmlText(ui_texts::kCloseBox) + "\"></button>") +
-           client(form, design::dialog::kWindow, "") + "</dialog>";
+           client(form, "") + "</dialog>";
 }
 
-// A window's frame around its client area, in the page's pixels: its border, title bar and
-// menu bar (with the line under it).
-constexpr int kFrameBorder = 2;
+// A window's title bar and menu bar (with the line under it), in the page's pixels.
 constexpr int kCaptionHeight = 18;
 constexpr int kMenuBarHeight = 20;
 
@@ -145,25 +155,37 @@ std::string frameCss()
            "px;--menu-bar-height:" + std::to_string(kMenuBarHeight) + "px";
 }
 
-// Before the page is laid out, so that it is laid out once: the main window scaled as a whole
-// to the screen, from its known size, and again whenever the screen changes. The page's script
-// comes once the board is painted, and takes the clicks on cells made before it came.
+// The main window's size with its frame, in the design's pixels.
+constexpr int kDesktopWidth = design::form1::kWindow.clientWidth + 2 * kFrameBorder;
+constexpr int kDesktopHeight =
+    design::form1::kWindow.clientHeight + kCaptionHeight + kMenuBarHeight + 2 * kFrameBorder;
+
+// The page's script comes once the board is painted, and takes the clicks on cells made
+// before it came.
 std::string startScript()
 {
-    const design::Window& w = design::form1::kWindow;
-    const int width = w.clientWidth + 2 * kFrameBorder;
-    const int height = w.clientHeight + kCaptionHeight + kMenuBarHeight + 2 * kFrameBorder;
-    return "<script>(function(){var r=document.documentElement;function fit(){"
-           "r.style.setProperty('--s',Math.min(innerWidth/" +
-           std::to_string(width) + ",innerHeight/" + std::to_string(height) +
-           "))}fit();addEventListener('resize',fit);"
+    return "<script>(function(){"
            "var t=window.torvelleEarly={cells:[]};t.keep=function(e){"
            "var c=e.target.closest&&e.target.closest('.cell');"
            "if(c&&e.detail<2)t.cells.push(+c.dataset.i)};"
            "document.addEventListener('click',t.keep,true);"
            "addEventListener('load',function(){setTimeout(function(){"
-           "var s=document.createElement('script');s.src='page.js';document.head.append(s)})})"
+           "var s=document.createElement('script');s.type='module';s.src='page.js';"
+           "document.head.append(s)})})"
            "})()</script>";
+}
+
+// Before the window is laid out, so that it is laid out once: the arrangement in force scaled
+// as a whole to the screen within its safe area, from its known size, and again whenever the
+// screen changes or turns.
+std::string fitScript()
+{
+    return "<script>(function(){var r=document.documentElement,s=document.getElementById('screen')"
+           ";function fit(){var c=getComputedStyle(s),k=getComputedStyle(r),n=parseFloat;"
+           "r.style.setProperty('--s',Math.min("
+           "(innerWidth-n(c.paddingLeft)-n(c.paddingRight))/n(k.getPropertyValue('--fit-width')),"
+           "(innerHeight-n(c.paddingTop)-n(c.paddingBottom))/n(k.getPropertyValue('--fit-height'))"
+           "))}fit();addEventListener('resize',fit)})()</script>";
 }
 
 std::string schemeCss(const design::ColourScheme& s)
@@ -173,13 +195,65 @@ std::string schemeCss(const design::ColourScheme& s)
            ";--edge-light:" + cssColour(s.edgeLight) + ";--edge-shadow:" + cssColour(s.edgeShadow);
 }
 
+std::string number(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+// A window's outer size, for the script that fits it to the screen.
+std::string fitCss(int width, int height)
+{
+    return ";--fit-width:" + std::to_string(width) + ";--fit-height:" + std::to_string(height);
+}
+
+// Where the desktop's window, scaled to fit, would show its text smaller than an eye can read:
+// there, the phone's arrangements.
+std::string whereTooSmall(std::string_view orientation)
+{
+    const double scale = design::kLegibleTextPx / (design::form1::kWindow.font.points * 96 / 72);
+    const std::string both =
+        orientation.empty() ? "" : "(orientation:" + std::string(orientation) + ") and ";
+    return "@media " + both + "(max-width:" + number(kDesktopWidth * scale) + "px)," + both +
+           "(max-height:" + number(kDesktopHeight * scale) + "px)";
+}
+
+std::string arrangementCss(const design::Arrangement& a)
+{
+    return ":root{--font:" + mainForm().font(a.points) +
+           fitCss(a.innerWidth() + 2 * kFrameBorder, a.innerHeight() + 2 * kFrameBorder) + '}' +
+           mainForm().arrangementStyle(a);
+}
+
+// The boxes are read closer than the window: on a desktop at least at the size a phone
+// gives them, on a phone at their own size.
 std::string style()
 {
-    return ":root{" + schemeCss(design::kLightScheme) +
-           ";--font:" + FormHtml(design::form1::kWindow, "").font() + frameCss() +
-           "}@media (prefers-color-scheme:dark){:root{" + schemeCss(design::kDarkScheme) + "}}" +
-           FormHtml(design::form1::kWindow, "").style() +
-           FormHtml(design::dialog::kWindow, "Dialog-").style();
+    const double boxScale = design::kBoxTextPx / (design::form1::kWindow.font.points * 96 / 72);
+    std::string css = ":root{" + schemeCss(design::kLightScheme) + ";--font:" + mainForm().font() +
+                      frameCss() + fitCss(kDesktopWidth, kDesktopHeight) + ";--bz:max(var(--s,1)," +
+                      number(boxScale) + ")}" + "@media (prefers-color-scheme:dark){:root{" +
+                      schemeCss(design::kDarkScheme) + "}}" + mainForm().style() +
+                      aboutForm().style();
+    css += whereTooSmall("") + "{:root{--bz:1;--caption-height:" +
+           std::to_string(design::form1::kPortrait.captionHeight) +
+           "px;--target:" + std::to_string(design::kTouchTargetPx) + "px}" +
+           aboutForm().arrangementStyle(design::dialog::kPhone) + '}';
+    css += whereTooSmall("portrait") + '{' + arrangementCss(design::form1::kPortrait) + '}';
+    css += whereTooSmall("landscape") + '{' + arrangementCss(design::form1::kLandscape) + '}';
+    return css;
+}
+
+// The colour of a phone's bar above the page, as the title bar's, on either scheme.
+std::string themeColours()
+{
+    std::string meta;
+    for (const auto& [scheme, media] :
+         {std::pair{design::kLightScheme, "light"}, std::pair{design::kDarkScheme, "dark"}})
+        meta += R"(<meta name="theme-color" content=")" + cssColour(scheme.caption) +
+                R"(" media="(prefers-color-scheme:)" + media + ")\">";
+    return meta;
 }
 
 // The style comes with the page, so that nothing but the page stands before its first paint.
@@ -191,8 +265,16 @@ std::string page(const std::string& pageCss)
            "<link rel=\"preload\" as=\"image\" href=\"pictures/" +
            sea +
            ".svg\">"
-           "<meta name=\"viewport\" content=\"width=device-width,initial-scale=1\">"
-           "<meta name=\"color-scheme\" content=\"light dark\">"
+           "<meta name=\"viewport\" "
+           "content=\"width=device-width,initial-scale=1,viewport-fit=cover\">"
+           "<meta name=\"color-scheme\" content=\"light dark\">" +
+           themeColours() +
+           "<meta name=\"mobile-web-app-capable\" content=\"yes\">"
+           "<meta name=\"apple-mobile-web-app-capable\" content=\"yes\">"
+           "<meta name=\"apple-mobile-web-app-status-bar-style\" content=\"black-translucent\">"
+           "<meta name=\"apple-mobile-web-app-title\" content=\"" +
+           htmlText(ui_texts::kShortName) +
+           "\">"
            "<meta name=\"description\" content=\"" +
            htmlText(ui_texts::kAppDescription) +
            "\">"
@@ -204,7 +286,7 @@ std::string page(const std::string& pageCss)
            "<link rel=\"apple-touch-icon\" href=\"icons/france-180.png\">"
            "<style>" +
            pageCss + style() + "</style>" + startScript() + "</head><body><div id=\"screen\">" +
-           mainWindow() +
+           fitScript() + mainWindow() +
            R"(<div class="ended" id="ended" role="alertdialog" aria-labelledby="ended-text" hidden>)"
            R"(<p id="ended-text">)" +
            htmlText(ui_texts::kGameEnded) + R"(</p><button type="button" id="newGame">)" +
@@ -228,10 +310,10 @@ std::string manifest()
     return R"({"name":")" + std::string(texts::kApplicationTitle) + R"(","short_name":")" +
            std::string(ui_texts::kShortName) + R"(","description":")" +
            std::string(ui_texts::kAppDescription) + R"(","lang":"fr","dir":"ltr",)" +
-           R"("start_url":"./","scope":"./","display":"standalone",)" + R"("background_color":")" +
-           cssColour(design::kLightScheme.ground) + R"(","theme_color":")" +
-           cssColour(design::kLightScheme.caption) + R"(","categories":["games"],"icons":[)" +
-           icons +
+           R"("id":"./","start_url":"./","scope":"./","display":"standalone","orientation":"any",)" +
+           R"("background_color":")" + cssColour(design::kLightScheme.ground) +
+           R"(","theme_color":")" + cssColour(design::kLightScheme.caption) +
+           R"(","categories":["games"],"icons":[)" + icons +
            "{\"src\":\"icons/france.svg\",\"sizes\":\"any\",\"type\":\"image/svg+xml\"}]}\n";
 }
 

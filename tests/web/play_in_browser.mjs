@@ -1,8 +1,8 @@
 // play_in_browser.mjs SITE REPLAY SHOTS: plays the page in Debian's Chromium, headless, by real
-// pointer events over the DevTools protocol. A whole game is held against the Qt build's REPLAY
-// of the same clicks; then what a screen reader reads, the game offline, the page on a phone and
-// a desktop screen (screenshots into SHOTS), and its texts on dark and forced colours. One line
-// says what failed.
+// pointer events over the DevTools protocol. A whole game, reloaded on the way, is held against
+// the Qt build's REPLAY of the same clicks; then what a screen reader reads, the game offline, the
+// page on phones, a tablet and a desktop screen (screenshots into SHOTS), kept games that cannot
+// be read, and its texts on dark and forced colours. One line says what failed.
 import { execFileSync } from 'node:child_process';
 import { mkdirSync } from 'node:fs';
 import { chromium } from 'playwright-core';
@@ -28,7 +28,7 @@ async function open(options = {}) {
     const page = await context.newPage();
     page.on('pageerror', (error) => pageErrors.push(error.message));
     await page.goto(site.url);
-    await page.waitForFunction(() => window.Module && Module.calledRun);
+    await started(page);
     return page;
 }
 const centre = async (page, selector) => {
@@ -46,6 +46,32 @@ const openBox = (page) => page.evaluate(() => {
         focused: document.activeElement.textContent,
     };
 });
+// What a reload must bring back: the board, the scores, the banner, the breath, the progress
+// and the box open.
+const gameState = (page) => page.evaluate(() => {
+    const text = (id) => document.getElementById(id).textContent;
+    return [[...document.querySelectorAll('.cell')].map((c) => c.getAttribute('aria-label')),
+        text('Label4'), text('Label6'), document.getElementById('Label7').hidden || text('Label7'),
+        Slider1.value, Progre.max, Progre.value, box.open && [text('box-caption'), text('box-text')]];
+});
+// The rules loaded and any kept game played again; a page that drops its record loads again.
+async function started(page) {
+    for (let tries = 0; ; ++tries) {
+        try {
+            return await page.waitForFunction(() => window.Module?.calledRun && !Form1.ariaBusy);
+        } catch (error) {
+            if (tries > 2 || !/context was destroyed|navigat/i.test(error.message))
+                throw error;
+        }
+    }
+}
+async function reloadKeepsTheGame(page, when) {
+    const before = await gameState(page);
+    await page.reload();
+    await started(page);
+    expect(`the game reloaded ${when}`, await gameState(page), before);
+    expect(`told after a reload ${when}`, await page.textContent('#said'), '');
+}
 const answer = async (page, button) =>
     page.mouse.click(...await centre(page, `#box-buttons button:text-is("${button}")`));
 // The accessibility tree as Chromium gives it to screen readers.
@@ -67,9 +93,17 @@ async function wholeGameMatchesTheQtReplay() {
     const breath = await page.$eval('#Slider1', (s) => s.value);
     const seen = [];
     let cell = 0;
+    let reloadedWithBox = false;
     for (; cell < 100; ++cell) {
         await clickCell(page, cell);
+        if (cell === 30)
+            await reloadKeepsTheGame(page, 'mid-way');
         for (let box; (box = await openBox(page));) {
+            if (box.text === 'Rejouer ?' && !reloadedWithBox) {
+                reloadedWithBox = true;
+                await reloadKeepsTheGame(page, "at 'Rejouer ?'");
+                continue;
+            }
             seen.push(`box\t${box.title}\t${box.text}\t${box.buttons.join(',')}`);
             expect(`the keyboard on the box '${box.text}'`, box.focused, box.buttons[0]);
             if (box.text !== 'Rejouer ?') {
@@ -87,7 +121,13 @@ async function wholeGameMatchesTheQtReplay() {
             expect("the board after 'Oui'", (await cellNames(page)).filter((n) => !n.endsWith(', mer')), []);
             const qt = execFileSync(replay, [breath, String(cell)], { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
             expect('the page against the Qt build, box by box', seen, qt.trimEnd().split('\n'));
-            return;
+            // The second game's computer hides its ships where the first game left the draws.
+            for (let next = 0; next < 12; ++next) {
+                await clickCell(page, next);
+                while (await openBox(page))
+                    await answer(page, 'OK');
+            }
+            return reloadKeepsTheGame(page, 'in a second game');
         }
         if (cell === 11) // the eleventh click began the game; this is the first shot
             await firstShotIsTold(page);
@@ -130,40 +170,134 @@ async function playsOffline() {
     await clickCell(page, 6).catch(() => {});
     expect('a click after the end', (await cellNames(page))[6], 'A7, mer');
     await page.click('#newGame');
-    await page.waitForFunction(() => window.Module && Module.calledRun);
+    await started(page);
     expect('the board of a new game', (await cellNames(page))[5], 'A6, mer');
 }
 
-// Whole on a phone and a desktop screen, every cell under its own place; a double tap places one
-// ship. Screenshots for a look, light and dark.
-async function fitsAndEveryCellCanBeTapped() {
+// What a finger and an eye get on the page as it is: every text, every target, every cell, each
+// control within its window; the page neither overflows nor scrolls.
+// Targets under `target` pass where WCAG 2.2 allows it: at least 24 px, or alone within a 24 px circle.
+const tooSmall = (page, { cell, target }) => page.evaluate(([cellSide, side]) => {
+    const name = (e) => e.id || e.getAttribute('aria-label') || e.className || e.textContent;
+    const seen = [...document.querySelectorAll('body *')].filter((e) => e.checkVisibility())
+        .map((e) => [e, e.getBoundingClientRect()]);
+    const targets = seen.filter(([e]) => e.matches('button:not(.cell), input'));
+    const near = (r, x, y) => Math.hypot(Math.max(r.left - x, 0, x - r.right), Math.max(r.top - y, 0, y - r.bottom));
+    const bad = [];
+    for (const [e, r] of seen) {
+        const px = parseFloat(getComputedStyle(e).fontSize) * (e.currentCSSZoom ?? 1);
+        if ([...e.childNodes].some((n) => n.nodeType === 3 && n.textContent.trim()) && px < (e.closest('#box') ? 16 : 14) - 0.01)
+            bad.push(`${name(e)}: text ${px.toFixed(1)} px`);
+        const least = e.matches('.cell') ? cellSide : targets.some(([t]) => t === e) && side;
+        const [x, y] = [r.x + r.width / 2, r.y + r.height / 2];
+        const allowed = least === side && side <= 24 && (Math.min(r.width, r.height) >= 24 ||
+            targets.every(([t, q]) => t === e || near(q, x, y) >= 12));
+        if (least && Math.min(r.width, r.height) < least - 0.01 && !allowed)
+            bad.push(`${name(e)}: ${r.width.toFixed(1)} x ${r.height.toFixed(1)} px`);
+        const frame = e.parentElement.closest('.client, .menubar, .caption, .window')?.getBoundingClientRect();
+        if (frame && (r.left < frame.left - 1 || r.top < frame.top - 1 || r.right > frame.right + 1 || r.bottom > frame.bottom + 1))
+            bad.push(`${name(e)}: cut off`);
+    }
+    const window = Form1.getBoundingClientRect();
+    const scroll = document.scrollingElement;
+    if (window.left < 0 || window.top < 0 || window.right > innerWidth || window.bottom > innerHeight ||
+        scroll.scrollWidth > innerWidth || scroll.scrollHeight > innerHeight)
+        bad.push('the window off the screen');
+    return bad;
+}, [cell, target]);
+
+// On phones, a tablet and a desktop screen, light and dark: the sizes above, the main window, About
+// and a box; every cell under its own place; the desktop's window where the Qt build has each control.
+// Turning the phone keeps the game. Screenshots for a look.
+async function fitsEveryScreen() {
     mkdirSync(shots, { recursive: true });
-    for (const [width, height, phone] of [[390, 844, true], [1280, 800, false]]) {
+    const qt = execFileSync(replay, ['--places'], { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
+    for (const [width, height, touch, cell, target] of [[390, 844, 3, 34, 44], [844, 390, 3, 30, 44],
+        [768, 1024, 2, 34, 24], [1280, 800, 0, 0, 0]]) {
         for (const colorScheme of ['light', 'dark']) {
-            const page = await open({ viewport: { width, height }, colorScheme, hasTouch: phone, isMobile: phone, deviceScaleFactor: phone ? 3 : 1 });
+            const page = await open({ viewport: { width, height }, colorScheme, hasTouch: !!touch, isMobile: !!touch, deviceScaleFactor: touch || 1 });
             const size = `${width}x${height}`;
-            const outside = await page.evaluate(() => {
-                const r = document.getElementById('Form1').getBoundingClientRect();
-                const scroll = document.scrollingElement;
-                return r.left < 0 || r.top < 0 || r.right > innerWidth || r.bottom > innerHeight ||
-                    scroll.scrollWidth > innerWidth || scroll.scrollHeight > innerHeight;
-            });
-            expect(`the window within ${size}`, outside, false);
-            const missed = await page.evaluate(() => [...document.querySelectorAll('.cell')].filter((cell) => {
-                const r = cell.getBoundingClientRect();
-                return document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2)?.closest('.cell') !== cell;
+            const seen = [...await tooSmall(page, { cell, target })];
+            const missed = await page.evaluate(() => [...document.querySelectorAll('.cell')].filter((c) => {
+                const r = c.getBoundingClientRect();
+                return document.elementFromPoint(r.x + r.width / 2, r.y + r.height / 2)?.closest('.cell') !== c;
             }).length);
             expect(`cells that a tap at their centre misses at ${size}`, missed, 0);
             await page.screenshot({ path: `${shots}/${size}-${colorScheme}.png` });
-            if (phone && colorScheme === 'light') { // taps are clicks; a double click is one
+            await page.click('#aide');
+            seen.push(...await tooSmall(page, { cell, target }));
+            await page.click('#menuapropos');
+            seen.push(...await tooSmall(page, { cell, target }));
+            await page.screenshot({ path: `${shots}/${size}-${colorScheme}-about.png` });
+            await page.click('#Dialog-OKButton');
+            await page.click('#aide');
+            await page.click('#menuaide');
+            seen.push(...await tooSmall(page, { cell, target }));
+            await page.screenshot({ path: `${shots}/${size}-${colorScheme}-box.png` });
+            expect(`too small or cut off at ${size}, ${colorScheme}`, [...new Set(seen)], []);
+            await answer(page, 'OK');
+            if (width === 1280) {
+                const fitted = (line) => (/^Label[3-9]\b|^Label[12]\(/.test(line) ? line.split('\t').slice(0, 3).join('\t') : line);
+                const wanted = qt.trimEnd().split('\n').map(fitted);
+                const got = await page.evaluate((names) => names.map((name) => {
+                    const e = document.getElementById(name.replace(/\((\d)\)/, '-$1'));
+                    const style = getComputedStyle(e);
+                    return [name, ...(e.hidden ? [style.left, style.top, style.width, style.height].map(parseFloat)
+                        : [e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight])].join('\t');
+                }), wanted.map((line) => line.split('\t')[0]));
+                expect('the desktop\'s window against the Qt build', got.map(fitted), wanted);
+            }
+            if (width === 390 && colorScheme === 'light') { // taps are clicks; a double click is one
                 await page.touchscreen.tap(...await centre(page, '.cell >> nth=99'));
                 await page.mouse.dblclick(...await centre(page, '.cell >> nth=98'));
                 await page.touchscreen.tap(...await centre(page, '.cell >> nth=0'));
                 expect('said after a tap, a double click and a tap', await page.textContent('#said'),
                     'A1 : votre bateau. Encore 7 bateaux à placer.');
+                const before = await gameState(page);
+                await page.setViewportSize({ width: height, height: width });
+                await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
+                expect('the phone turned', [await tooSmall(page, { cell: 30, target }), await gameState(page)], [[], before]);
             }
             await page.context().close();
         }
+    }
+}
+
+// A kept game that cannot be read, or storage that the browser refuses or that is full: a new
+// game, and no error.
+async function unreadableRecordsStartANewGame() {
+    for (const [what, from, to] of [
+        ['an edited record', '"inputs"', '"inputs":'],
+        ['a record of other rules', '"version":"\\w+"', '"version":"x"'],
+        ['a record that does not replay', '\\[\\["c",5\\]', '[["a",0],["c",5]'],
+        ['storage full at the third input'],
+        ['refused storage'],
+    ]) {
+        const context = await browser.newContext();
+        if (what === 'refused storage')
+            await context.addInitScript(() => Object.defineProperty(window, 'sessionStorage', { get: () => { throw new DOMException('', 'SecurityError'); } }));
+        const page = await context.newPage();
+        const errors = [];
+        page.on('pageerror', (error) => errors.push(error.message));
+        await page.goto(site.url);
+        await started(page);
+        await clickCell(page, 5);
+        await clickCell(page, 6);
+        if (from) {
+            await page.evaluate(([f, t]) => sessionStorage.setItem('torvelle.game',
+                sessionStorage.getItem('torvelle.game').replace(new RegExp(f), t)), [from, to]);
+        } else if (what.startsWith('storage full')) {
+            await page.evaluate(() => {
+                Storage.prototype.setItem = () => { throw new DOMException('', 'QuotaExceededError'); };
+                document.querySelectorAll('.cell')[2].click();
+            });
+        }
+        await page.reload();
+        await started(page);
+        expect(`after a reload with ${what}`, [(await cellNames(page)).slice(5, 7), errors], [['A6, mer', 'A7, mer'], []]);
+        await clickCell(page, 7);
+        expect(`a ship placed with ${what}`, (await cellNames(page))[7], 'A8, votre bateau');
+        await context.close();
     }
 }
 
@@ -202,7 +336,7 @@ async function everyTextReadable() {
 }
 
 try {
-    for (const check of [wholeGameMatchesTheQtReplay, playsOffline, fitsAndEveryCellCanBeTapped, everyTextReadable])
+    for (const check of [wholeGameMatchesTheQtReplay, playsOffline, fitsEveryScreen, unreadableRecordsStartANewGame, everyTextReadable])
         await check();
 } catch (error) {
     console.error(`play_in_browser.mjs: ${error.message}`);
