@@ -1,6 +1,6 @@
 // web_first_paint.mjs SITE [ROUNDS]: the page's first visit in Debian's Chromium, headless,
 // against a bare page with the same controls (100 buttons showing the sea picture, the row and
-// column labels, the score texts, a slider and a progress bar, at the size the game's window is
+// column labels, the score texts, a slider and a progress bar, at the scale the game's window is
 // shown: no style, no script), alternating
 // in one run: the time from navigation to the first frame that paints the whole board, and every
 // byte each visit loads (the service worker's copies included).
@@ -32,17 +32,25 @@ const root = await mkdtemp(join(tmpdir(), 'torvelle-bench-'));
 await cp(siteRoot, root, { recursive: true });
 const cells = Array.from({ length: 100 }, (_, i) =>
     `<button aria-label="${i}"><img alt="" src="pictures/2.svg" width="32" height="32"></button>${i % 10 === 9 ? '<br>' : ''}`);
-// Shown as large as the game's window is on this screen (555 by 414 pixels, scaled to fit).
-const zoom = Math.min(Number(width) / 555, Number(height) / 414);
-await writeFile(join(root, 'bare.html'), `<!doctype html><html lang="fr"><meta charset="utf-8"><title>bare</title><body style="zoom:${zoom}">
-<div>${'ABCDEFGHIJ'.split('').join(' ')} 1 2 3 4 5 6 7 8 9 10</div><div class="cell-board">${cells.join('')}</div>
-<p>SCORES : Joueur : Ordinateur :</p><input type="range" min="20" max="100"><progress max="1000" value="0"></progress>`);
-
 const browser = await chromium.launch({
     executablePath: '/usr/bin/chromium',
     args: ['--disable-gpu', '--no-first-run', '--disable-background-networking',
         '--disable-component-update', '--disable-sync'],
 });
+// Shown at the scale the game's window has on this screen, in the arrangement it takes there.
+const zoom = await (async () => {
+    const site = await serveSite(siteRoot);
+    const tab = await browser.newPage({ viewport: { width: Number(width), height: Number(height) } });
+    await tab.goto(site.url);
+    const scale = await tab.evaluate(() => getComputedStyle(document.documentElement).getPropertyValue('--s'));
+    await tab.close();
+    await site.close();
+    return Number(scale);
+})();
+await writeFile(join(root, 'bare.html'), `<!doctype html><html lang="fr"><meta charset="utf-8"><title>bare</title><body style="zoom:${zoom}">
+<div>${'ABCDEFGHIJ'.split('').join(' ')} 1 2 3 4 5 6 7 8 9 10</div><div class="cell-board">${cells.join('')}</div>
+<p>SCORES : Joueur : Ordinateur :</p><input type="range" min="20" max="100"><progress max="1000" value="0"></progress>`);
+
 // When the last picture of the board was painted, from the navigation's start, as the browser's
 // element timing reports it: every picture is marked for it as the page is parsed.
 const watchBoard = () => {
