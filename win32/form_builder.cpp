@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include "classic_look.h"
 #include "readable_colour.h"
 #include "screen_scale.h"
 #include "wide_text.h"
@@ -36,18 +37,6 @@ int labelNumber(std::string_view name)
     for (char c : name.substr(kLabel.size()))
         number = number * 10 + (c - '0');
     return number;
-}
-
-// A group box draws its frame and caption only: its inside is the controls' colour.
-LRESULT CALLBACK groupFrameProcedure(HWND frame, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR /*id*/, DWORD_PTR /*data*/)
-{
-    if (message != WM_ERASEBKGND)
-        return DefSubclassProc(frame, message, wParam, lParam);
-    RECT inside;
-    GetClientRect(frame, &inside);
-    FillRect(reinterpret_cast<HDC>(wParam), &inside, GetSysColorBrush(COLOR_BTNFACE));
-    return 1;
 }
 
 } // namespace
@@ -98,14 +87,19 @@ HWND FormBuilder::make(const design::Control& control)
                       SS_NOPREFIX | (control.align == design::Align::Centre ? SS_CENTER : SS_LEFT),
                       labelNumber(control.name));
     case design::Kind::GroupFrame: {
-        const HWND frame = create(L"BUTTON", text, BS_GROUPBOX, 0);
-        SetWindowSubclass(frame, groupFrameProcedure, 0, 0);
+        // Painted under the controls within it, never over them.
+        const HWND frame = create(L"BUTTON", text, BS_GROUPBOX | WS_CLIPSIBLINGS, 0);
+        paintAsClassicFrame(frame);
         return frame;
     }
     case design::Kind::Slider:
         return create(TRACKBAR_CLASSW, wide(control.accessibleName),
                       WS_TABSTOP | TBS_HORZ | TBS_BOTTOM | TBS_AUTOTICKS, otherId);
-    case design::Kind::ProgressBar: return create(PROGRESS_CLASSW, L"", 0, 0);
+    case design::Kind::ProgressBar: {
+        const HWND bar = create(PROGRESS_CLASSW, L"", 0, 0);
+        paintAsClassicProgressBar(bar);
+        return bar;
+    }
     case design::Kind::PushButton:
         return create(L"BUTTON", text, WS_TABSTOP | BS_PUSHBUTTON, otherId);
     case design::Kind::PictureBox:
@@ -248,7 +242,7 @@ LRESULT FormBuilder::colour(HWND control, HDC dc) const
     const COLORREF ground = transparent ? groundColour() : GetSysColor(COLOR_BTNFACE);
     SetTextColor(dc, design && design->colour
                          ? colourRef(design::readableOn(*design->colour, rgbOf(ground)))
-                         : GetSysColor(COLOR_WINDOWTEXT));
+                         : GetSysColor(transparent ? COLOR_WINDOWTEXT : COLOR_BTNTEXT));
     if (transparent) {
         SetBkMode(dc, TRANSPARENT);
         return reinterpret_cast<LRESULT>(this->ground());

@@ -50,9 +50,13 @@ MessageAnswer frenchMessageBox(HWND owner, std::string_view prompt, std::string_
     HHOOK outer = renamingHook;
     renamingHook = SetWindowsHookExW(WH_CBT, renameButtons, nullptr, GetCurrentThreadId());
     // "Non" ends the program, so it must be chosen: a Yes/No box has no escape and no close box.
-    const int answer = MessageBoxW(owner, wide(prompt).c_str(), wide(title).c_str(),
-                                   (buttons == MessageButtons::Ok ? MB_OK : MB_YESNO) |
-                                       MB_APPLMODAL | MB_SETFOREGROUND);
+    // Windows ignores Escape there; where a box still ends on it (Wine's), it is asked again.
+    int answer = 0;
+    do
+        answer = MessageBoxW(owner, wide(prompt).c_str(), wide(title).c_str(),
+                             (buttons == MessageButtons::Ok ? MB_OK : MB_YESNO) | MB_APPLMODAL |
+                                 MB_SETFOREGROUND);
+    while (buttons == MessageButtons::YesNo && answer == IDCANCEL);
     UnhookWindowsHookEx(renamingHook);
     renamingHook = outer;
     for (HWND other : others)

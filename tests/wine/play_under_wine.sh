@@ -9,7 +9,8 @@ set -euo pipefail
 setup=$1 probe_exe=$2 replay=$3
 scratch=$(mktemp -d)
 trap 'status=$?; wineserver -k 2>/dev/null || true; rm -rf "$scratch"; exit $status' EXIT
-export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine's own menu entries for what is installed are no file of the installer's.
+export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 fail() {
     echo "play_under_wine.sh: $*" >&2
     tail -n 20 "$scratch/game.log" >&2 2>/dev/null
@@ -17,14 +18,46 @@ fail() {
 }
 expect() { [ "$2" = "$3" ] || fail "$1: got '$2', expected '$3'"; }
 
+# What an install may leave behind: every folder and file of the prefix's drive but Windows' own
+# and the temporary ones (an uninstaller runs from a copy there, removed when Windows starts
+# again), every one naming the game behind a link, the keys of the player's programs and
+# apps, and every key and value naming the game.
+snapshot() {
+    (cd "$WINEPREFIX/drive_c" && { find . -path ./windows -prune -o -path './users/*/Temp' -prune -o -print
+        find -L . -ipath '*torvelle*' -not -ipath './users/*/Temp/*' 2>/dev/null || true; }) |
+        LC_ALL=C sort
+    local hive
+    for hive in HKEY_CURRENT_USER HKEY_LOCAL_MACHINE; do
+        wine reg export "$hive" "$scratch/hive.reg" /y >/dev/null 2>&1 || fail "cannot read $hive"
+        iconv -f UTF-16 -t UTF-8 "$scratch/hive.reg" | tr -d '\r' |
+            { grep -i -E 'torvelle|^\[HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion' || true; }
+    done
+}
+# uninstall FOLDER WHAT: its uninstaller, silent, leaves the prefix as it was before the install.
+uninstall() {
+    wine "$1/desinstaller.exe" /S >>"$scratch/setup.log" 2>&1
+    for _ in $(seq 10); do
+        sleep 1
+        snapshot >"$scratch/after.txt"
+        cmp -s "$scratch/before.txt" "$scratch/after.txt" && return
+    done
+    diff "$scratch/before.txt" "$scratch/after.txt" >&2
+    fail "the uninstaller of $2 left the above behind"
+}
+
 wineboot -i >"$scratch/wineboot.log" 2>&1 || fail "no Wine prefix: $(tail -n 3 "$scratch/wineboot.log")"
+grep -a -q 'level="asInvoker"' "$setup" || fail "the installer asks for administrator rights"
+snapshot >"$scratch/before.txt"
+# For the player alone by default: their own programs folder, Start menu and apps.
 wine "$setup" /S >"$scratch/setup.log" 2>&1 || fail "the installer failed"
-installed="$WINEPREFIX/drive_c/Program Files/Torvelle"
+installed=$(echo "$WINEPREFIX"/drive_c/users/*/AppData/Local/Programs/Torvelle)
 exe="$installed/torvelle.exe"
 for file in "$exe" "$installed/LISEZMOI.txt" "$installed/desinstaller.exe" \
-    "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Torvelle.lnk"; do
+    "$(dirname "$installed")/../../Roaming/Microsoft/Windows/Start Menu/Programs/Torvelle.lnk"; do
     [ -e "$file" ] || fail "not installed: ${file#"$WINEPREFIX/"}"
 done
+wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Torvelle' /v DisplayName \
+    >/dev/null 2>&1 || fail "the player's own apps do not list the game"
 mkdir "$scratch/game" && cd "$scratch/game"
 printf 'kept' >ordi_jeu # an existing farewell file keeps its contents
 # On a Wine desktop of the screen's size, with the frames Windows draws; the probe looks there.
@@ -33,7 +66,8 @@ coproc PROBE { wine "$probe_exe" 2>/dev/null; }
 ask() { echo "$*" >&"${PROBE[1]}"; IFS= read -r -t 30 reply <&"${PROBE[0]}" || fail "the probe did not answer '$*'"; reply=${reply%$'\r'}; }
 click() { xdotool mousemove "$1" "$2" click 1; }
 field() { cut -f "$1" <<<"$reply"; }
-# Answers the box that is open with BUTTON and records it as the Qt replay prints it.
+# Answers the box that is open with BUTTON, or with KEY where one is given, and records it as
+# the Qt replay prints it.
 answer_box() {
     ask box
     [ "$reply" != timeout ] || fail "no message box came"
@@ -45,7 +79,7 @@ answer_box() {
     for name in "${names[@]}"; do [ "$name" = "$1" ] && break; index=$((index + 1)); done
     [ "$index" -lt "${#names[@]}" ] || fail "no button '$1' on '$title'"
     [ "$title" != "Torvelle !" ] || record_end
-    click ${at[$index]}
+    if [ -n "${2:-}" ]; then xdotool key "$2"; else click ${at[$index]}; fi
     ask nobox
 }
 # told_matches WHAT CELL RESULT SHOWN-IF-HIT: the words told of a shot agree with the board.
@@ -121,7 +155,13 @@ for cell in $(seq 0 99); do
     [ "$cell" -lt 11 ] || [ "$reply" != changed ] || check_told
     while [ "$reply" = box ]; do
         ask box
-        if [[ $reply == "Torvelle !"* ]]; then answer_box Oui; break 2; fi
+        if [[ $reply == "Torvelle !"* ]]; then # Escape cannot say "Non"; Enter says "Oui"
+            xdotool key Escape
+            ask box
+            expect "'Rejouer ?' after Escape" "$(field 2)" "Rejouer ?"
+            answer_box Oui Return
+            break 2
+        fi
         answer_box OK
         ask cells
         [ "$(cut -f $((cell + 1)) <<<"$reply")" != "$before" ] && break
@@ -227,8 +267,9 @@ expect "ordi_jeu kept" "$(cat ordi_jeu)" kept
 expect "jeujou empty" "$(stat -c %s jeujou)" 0
 
 # Started again on a 150 % screen (144 dpi) under a dark high-contrast scheme, both set in the
-# prefix's registry where Windows keeps them: the board where it is drawn at that scale, the
-# blue captions at 4.5 : 1 or more; then the menu's "&Quitter" ends it with its own farewell.
+# prefix's registry where Windows keeps them: the board where it is drawn at that scale, every
+# control as designed at it, the blue captions and the frame's at 4.5 : 1 or more, the progress
+# bar in the scheme's colours; then the menu's "&Quitter" ends it with its own farewell.
 # Windows reads them when a session starts: this one is ended first, its probe with it.
 wineserver -k
 [ -z "${PROBE_PID:-}" ] || wait "$PROBE_PID" 2>/dev/null || true
@@ -243,18 +284,28 @@ ask form
 expect "main window at 150 %" "$(field 3)" 827x558
 ask board
 expect "the board at 150 %" "$reply" $'Grille de jeu\t20\t100\tok'
-for label in 8 9; do
-    ask contrast "$label"
-    awk "BEGIN { exit !($reply >= 4.5) }" || fail "Label$label on a dark high-contrast scheme: $reply : 1"
+ask designed
+expect "the window as designed at 150 %" "$reply" ok
+for text in 8 9 frame; do
+    ask contrast "$text"
+    awk "BEGIN { exit !($reply >= 4.5) }" || fail "Label$text on a dark high-contrast scheme: $reply : 1"
 done
+ask progress
+expect "the progress bar on a dark high-contrast scheme" "$reply" scheme
 xdotool key alt+q
 ask box
 expect "the menu's Quitter" "$(field 1)	$(field 2)" $'Dod irud er URIVE\tA bientot'
 answer_box OK
 ask gone
 
-# The uninstaller leaves nothing of the game behind.
-wine "$installed/desinstaller.exe" /S >>"$scratch/setup.log" 2>&1
-for _ in $(seq 200); do [ -e "$installed" ] || break; sleep 0.1; done
-[ ! -e "$installed" ] || fail "the uninstaller left $(ls "$installed")"
-echo "play_under_wine.sh: installed, a whole game with its boxes as the Qt build shows them, the About dialog, the farewell, uninstalled"
+# The uninstaller leaves nothing of the game behind; then the same for every user of the machine.
+uninstall "$installed" "the player's install"
+wine "$setup" /S /AllUsers >>"$scratch/setup.log" 2>&1 || fail "the installer for every user failed"
+for file in "$WINEPREFIX/drive_c/Program Files/Torvelle/torvelle.exe" \
+    "$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Torvelle.lnk"; do
+    [ -e "$file" ] || fail "not installed for every user: ${file#"$WINEPREFIX/"}"
+done
+wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Torvelle' /v DisplayName \
+    >/dev/null 2>&1 || fail "the machine's programs do not list the game"
+uninstall "$WINEPREFIX/drive_c/Program Files/Torvelle" "the install for every user"
+echo "play_under_wine.sh: installed for the player, a whole game with its boxes as the Qt build shows them, the About dialog, the farewell, uninstalled; installed for every user and uninstalled"

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -394,11 +395,17 @@ std::string asDesigned()
         SelectObject(dc, before);
         ReleaseDC(nullptr, dc);
         DeleteObject(made);
+        // The ink lies within the letters' advance, short of it by their side bearings at most,
+        // which grow with the scale.
         const int inked = right - left + 1;
-        if (inked > extent.cx || inked < extent.cx - 4)
+        if (inked > extent.cx || inked < extent.cx * 94 / 100 - 2)
             wrong += ' ' + std::string(c.name) + ":font(" + std::to_string(inked) + " of " +
                      std::to_string(extent.cx) + ")";
-        const design::Rgb colour = c.colour.value_or(design::Rgb{});
+        // As designed, or made readable on the ground the scheme paints under it.
+        const design::Rgb colour = design::readableOn(c.colour.value_or(design::Rgb{}),
+                                                      {static_cast<int>(ground >> 16 & 0xFF),
+                                                       static_cast<int>(ground >> 8 & 0xFF),
+                                                       static_cast<int>(ground & 0xFF)});
         const DWORD wanted = c.colour ? RGB(colour.blue, colour.green, colour.red) : ground;
         if (c.colour && std::find(pixels.begin(), pixels.end(), wanted) == pixels.end())
             wrong += ' ' + std::string(c.name) + ":colour";
@@ -406,12 +413,10 @@ std::string asDesigned()
     return wrong.empty() ? "ok" : wrong.substr(1);
 }
 
-// The contrast of label N's text on its ground, from the screen: its ground is the colour of
-// its bottom right corner, its text the pixel that stands out most from it.
-std::string contrastOf(int label)
+// The contrast of the text in `r` on its ground, from the screen: the text is the pixel that
+// stands out most from the ground, by default the colour of the bottom right corner.
+std::string contrastIn(const RECT& r, std::optional<DWORD> ground = {})
 {
-    RECT r;
-    GetWindowRect(GetDlgItem(form(), label), &r);
     const std::vector<DWORD> pixels = pixelsOf(r);
     const auto rgb = [](DWORD p) {
         return design::Rgb{static_cast<int>(p >> 16 & 0xFF), static_cast<int>(p >> 8 & 0xFF),
@@ -419,10 +424,40 @@ std::string contrastOf(int label)
     };
     double best = 1;
     for (DWORD p : pixels)
-        best = std::max(best, design::contrastRatio(rgb(p), rgb(pixels.back())));
+        best = std::max(best, design::contrastRatio(rgb(p), rgb(ground.value_or(pixels.back()))));
     char text[16];
     snprintf(text, sizeof text, "%.1f", best);
     return text;
+}
+
+// Label N's text, or the score frame's caption on the button face the frame is filled with.
+std::string contrastOf(const std::string& what)
+{
+    RECT r;
+    if (what != "frame") {
+        GetWindowRect(GetDlgItem(form(), std::stoi(what)), &r);
+        return contrastIn(r);
+    }
+    // Within the caption's letters, clear of the frame's lines on either side of it.
+    GetWindowRect(FindWindowExW(form(), nullptr, L"Button", L"SCORES :"), &r);
+    const UINT dpi = torvelle::win32::dpiOf(form());
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    return contrastIn(
+        {r.left + scaled(10, dpi), r.top, r.left + scaled(48, dpi), r.top + scaled(12, dpi)},
+        RGB(GetBValue(face), GetGValue(face), GetRValue(face)));
+}
+
+// Whether the progress bar, empty, shows the scheme's button face.
+std::string progressGround()
+{
+    RECT r;
+    GetWindowRect(FindWindowExW(form(), nullptr, PROGRESS_CLASSW, nullptr), &r);
+    const DWORD middle = pixelsOf({(r.left + r.right) / 2, (r.top + r.bottom) / 2,
+                                   (r.left + r.right) / 2 + 1, (r.top + r.bottom) / 2 + 1})[0];
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    return middle == RGB(GetBValue(face), GetGValue(face), GetRValue(face))
+               ? "scheme"
+               : "not the scheme's: " + std::to_string(middle);
 }
 
 // The window with the keyboard, once the window of that class is active and the keyboard in
@@ -500,11 +535,13 @@ std::string answer(const std::string& line)
         return boardAsRead();
     if (command == "labels")
         return drawnLabels();
-    if (command == "contrast") { // once the label shows its text
-        int label = 0;
-        words >> label;
+    if (command == "progress")
+        return progressGround();
+    if (command == "contrast") { // once label N, or the frame, shows its text
+        std::string what;
+        words >> what;
         return waitFor([&] {
-            const std::string ratio = contrastOf(label);
+            const std::string ratio = contrastOf(what);
             return ratio == "1.0" ? std::string() : ratio;
         });
     }
