@@ -52,8 +52,13 @@ Form1::Form1(HINSTANCE instance) : instance_(instance), game_(*this)
                         LoadIconW(instance, MAKEINTRESOURCEW(TORVELLE_ICON_FRANCE)));
     // Owned by a window that is never shown, the game has no task bar button of its own.
     const HWND owner = hiddenOwner(instance);
-    hwnd_ = CreateWindowExW(kExStyle, kClass, wide(form1::kWindow.caption).c_str(), kStyle,
-                            CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, instance, this);
+    // Made where and as large as it will be shown on the main screen, so that a start moves
+    // and sizes no window.
+    const SIZE outer = outerSize(form1::kWindow.clientWidth, form1::kWindow.clientHeight, kStyle,
+                                 kExStyle, true, dpiOf(nullptr));
+    const POINT at = centredOnWorkArea(outer, MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY));
+    hwnd_ = CreateWindowExW(kExStyle, kClass, wide(form1::kWindow.caption).c_str(), kStyle, at.x,
+                            at.y, outer.cx, outer.cy, owner, nullptr, instance, this);
     buildMenus();
     buildControls();
     applyScale(dpiOf(hwnd_));
@@ -114,8 +119,11 @@ void Form1::applyScale(UINT dpi)
     icons_.apply(hwnd_, instance_, TORVELLE_ICON_FRANCE, dpi);
     const SIZE outer = outerSize(form1::kWindow.clientWidth, form1::kWindow.clientHeight, kStyle,
                                  kExStyle, true, dpi);
-    SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT now;
+    GetWindowRect(hwnd_, &now);
+    if (now.right - now.left != outer.cx || now.bottom - now.top != outer.cy)
+        SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form1::Form_Load()

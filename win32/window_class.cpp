@@ -28,17 +28,24 @@ HWND hiddenOwner(HINSTANCE instance)
                            instance, nullptr);
 }
 
+POINT centredOnWorkArea(SIZE frame, HMONITOR monitor)
+{
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    GetMonitorInfoW(monitor, &info);
+    const RECT& work = info.rcWork;
+    return {(work.left + work.right - frame.cx) / 2, (work.top + work.bottom - frame.cy) / 2};
+}
+
 void centreOnWorkArea(HWND window)
 {
     RECT frame;
     GetWindowRect(window, &frame);
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof monitor;
-    GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor);
-    const RECT& work = monitor.rcWork;
-    SetWindowPos(window, nullptr, (work.left + work.right - (frame.right - frame.left)) / 2,
-                 (work.top + work.bottom - (frame.bottom - frame.top)) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER);
+    const POINT at = centredOnWorkArea({frame.right - frame.left, frame.bottom - frame.top},
+                                       MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY));
+    // Moving a window costs a round trip to some window systems (Wine's): only when it must.
+    if (at.x != frame.left || at.y != frame.top)
+        SetWindowPos(window, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
 }
 
 WindowIcons::~WindowIcons()

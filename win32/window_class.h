@@ -13,6 +13,8 @@ void registerWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proced
 // A window never shown: a top-level window it owns has no task bar button of its own.
 HWND hiddenOwner(HINSTANCE instance);
 
+// Where a frame of that size stands centred on the monitor's work area.
+POINT centredOnWorkArea(SIZE frame, HMONITOR monitor);
 // Centred on the work area of the screen it is on, by its whole frame.
 void centreOnWorkArea(HWND window);
 
