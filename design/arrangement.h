@@ -41,13 +41,6 @@ struct Arrangement {
     {
         return captionHeight + std::max(menuBar.bottom(), client.bottom());
     }
-    constexpr const Placement& place(std::string_view controlName) const
-    {
-        for (const Placement& p : places)
-            if (p.name == controlName)
-                return p;
-        throw "no such placement"; // a compile-time error where it is evaluated as a constant
-    }
 };
 
 } // namespace torvelle::design

@@ -30,15 +30,11 @@ QString escaped(QString text)
 
 int printPlaces(QWidget& window)
 {
-    for (QWidget* control : window.findChildren<QWidget*>()) {
-        const QString name = control->objectName();
-        if (!name.contains(
-                QRegularExpression(QStringLiteral("^(Label|Picture|Frame|Slider|Progre)"))) ||
-            name.endsWith(QLatin1String("Inner")))
-            continue;
+    const QRegularExpression controls(QStringLiteral("^(Label|Picture1$|Frame1|Slider1|Progre)"));
+    for (QWidget* control : window.findChildren<QWidget*>(controls)) {
         const QRect r = control->geometry();
-        std::cout << name.toStdString() << '\t' << r.x() << '\t' << r.y() << '\t' << r.width()
-                  << '\t' << r.height() << '\n';
+        std::cout << control->objectName().toStdString() << '\t' << r.x() << '\t' << r.y() << '\t'
+                  << r.width() << '\t' << r.height() << '\n';
     }
     return 0;
 }

@@ -55,16 +55,8 @@ const gameState = (page) => page.evaluate(() => {
         Slider1.value, Progre.max, Progre.value, box.open && [text('box-caption'), text('box-text')]];
 });
 // The rules loaded and any kept game played again; a page that drops its record loads again.
-async function started(page) {
-    for (let tries = 0; ; ++tries) {
-        try {
-            return await page.waitForFunction(() => window.Module?.calledRun && !Form1.ariaBusy);
-        } catch (error) {
-            if (tries > 2 || !/context was destroyed|navigat/i.test(error.message))
-                throw error;
-        }
-    }
-}
+const started = (page) => page.waitForFunction(() => window.Module?.calledRun && !Form1.ariaBusy)
+    .catch((error) => (/context was destroyed/.test(error.message) ? started(page) : Promise.reject(error)));
 async function reloadKeepsTheGame(page, when) {
     const before = await gameState(page);
     await page.reload();
@@ -239,13 +231,12 @@ async function fitsEveryScreen() {
             if (width === 1280) {
                 const fitted = (line) => (/^Label[3-9]\b|^Label[12]\(/.test(line) ? line.split('\t').slice(0, 3).join('\t') : line);
                 const wanted = qt.trimEnd().split('\n').map(fitted);
-                const got = await page.evaluate((names) => names.map((name) => {
+                expect('the desktop\'s window against the Qt build', (await page.evaluate((names) => names.map((name) => {
                     const e = document.getElementById(name.replace(/\((\d)\)/, '-$1'));
-                    const style = getComputedStyle(e);
+                    const style = getComputedStyle(e); // a hidden control by its style
                     return [name, ...(e.hidden ? [style.left, style.top, style.width, style.height].map(parseFloat)
                         : [e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight])].join('\t');
-                }), wanted.map((line) => line.split('\t')[0]));
-                expect('the desktop\'s window against the Qt build', got.map(fitted), wanted);
+                }), wanted.map((line) => line.split('\t')[0]))).map(fitted), wanted);
             }
             if (width === 390 && colorScheme === 'light') { // taps are clicks; a double click is one
                 await page.touchscreen.tap(...await centre(page, '.cell >> nth=99'));
@@ -283,15 +274,14 @@ async function unreadableRecordsStartANewGame() {
         await started(page);
         await clickCell(page, 5);
         await clickCell(page, 6);
-        if (from) {
-            await page.evaluate(([f, t]) => sessionStorage.setItem('torvelle.game',
-                sessionStorage.getItem('torvelle.game').replace(new RegExp(f), t)), [from, to]);
-        } else if (what.startsWith('storage full')) {
-            await page.evaluate(() => {
+        await page.evaluate(([f, t, full]) => {
+            if (f)
+                sessionStorage.setItem('torvelle.game', sessionStorage.getItem('torvelle.game').replace(new RegExp(f), t));
+            if (full) { // the next input cannot be kept
                 Storage.prototype.setItem = () => { throw new DOMException('', 'QuotaExceededError'); };
                 document.querySelectorAll('.cell')[2].click();
-            });
-        }
+            }
+        }, [from, to, what.startsWith('storage full')]);
         await page.reload();
         await started(page);
         expect(`after a reload with ${what}`, [(await cellNames(page)).slice(5, 7), errors], [['A6, mer', 'A7, mer'], []]);

@@ -447,17 +447,15 @@ std::string contrastOf(const std::string& what)
         RGB(GetBValue(face), GetGValue(face), GetRValue(face)));
 }
 
-// Whether the progress bar, empty, shows the scheme's button face.
+// Whether the progress bar, empty, shows the scheme's button face in its middle.
 std::string progressGround()
 {
     RECT r;
     GetWindowRect(FindWindowExW(form(), nullptr, PROGRESS_CLASSW, nullptr), &r);
-    const DWORD middle = pixelsOf({(r.left + r.right) / 2, (r.top + r.bottom) / 2,
-                                   (r.left + r.right) / 2 + 1, (r.top + r.bottom) / 2 + 1})[0];
+    const POINT mid{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    const DWORD seen = pixelsOf({mid.x, mid.y, mid.x + 1, mid.y + 1})[0];
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
-    return middle == RGB(GetBValue(face), GetGValue(face), GetRValue(face))
-               ? "scheme"
-               : "not the scheme's: " + std::to_string(middle);
+    return seen == RGB(GetBValue(face), GetGValue(face), GetRValue(face)) ? "scheme" : "other";
 }
 
 // The window with the keyboard, once the window of that class is active and the keyboard in
