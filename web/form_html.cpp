@@ -164,10 +164,9 @@ std::string FormHtml::arrangementStyle(const design::Arrangement& a) const
     const std::string window = '#' + std::string(window_.name);
     const auto box = [](const design::Rect& r) { return "position:absolute;" + place(r); };
     // The frame's border is outside the inner area both rectangles are given in.
-    constexpr int kBorder = kFrameBorder;
     std::string css =
-        rule(window, "width:" + std::to_string(a.innerWidth() + 2 * kBorder) +
-                         "px;height:" + std::to_string(a.innerHeight() + 2 * kBorder) + "px") +
+        rule(window, "width:" + std::to_string(a.innerWidth() + 2 * kFrameBorder) +
+                         "px;height:" + std::to_string(a.innerHeight() + 2 * kFrameBorder) + "px") +
         rule(window + ">.caption", "height:" + std::to_string(a.captionHeight) + "px");
     design::Rect client = a.client;
     client.top += a.captionHeight;

@@ -208,11 +208,17 @@ std::string fitCss(int width, int height)
     return ";--fit-width:" + std::to_string(width) + ";--fit-height:" + std::to_string(height);
 }
 
+// The scale at which the desktop window's text shows `px` CSS pixels high.
+double scaleToShow(double px)
+{
+    return px / (design::form1::kWindow.font.points * 96 / 72);
+}
+
 // Where the desktop's window, scaled to fit, would show its text smaller than an eye can read:
 // there, the phone's arrangements.
 std::string whereTooSmall(std::string_view orientation)
 {
-    const double scale = design::kLegibleTextPx / (design::form1::kWindow.font.points * 96 / 72);
+    const double scale = scaleToShow(design::kLegibleTextPx);
     const std::string both =
         orientation.empty() ? "" : "(orientation:" + std::string(orientation) + ") and ";
     return "@media " + both + "(max-width:" + number(kDesktopWidth * scale) + "px)," + both +
@@ -230,7 +236,7 @@ std::string arrangementCss(const design::Arrangement& a)
 // gives them, on a phone at their own size.
 std::string style()
 {
-    const double boxScale = design::kBoxTextPx / (design::form1::kWindow.font.points * 96 / 72);
+    const double boxScale = scaleToShow(design::kBoxTextPx);
     std::string css = ":root{" + schemeCss(design::kLightScheme) + ";--font:" + mainForm().font() +
                       frameCss() + fitCss(kDesktopWidth, kDesktopHeight) + ";--bz:max(var(--s,1)," +
                       number(boxScale) + ")}" + "@media (prefers-color-scheme:dark){:root{" +
