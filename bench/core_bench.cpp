@@ -3,8 +3,8 @@
 
 #include <benchmark/benchmark.h>
 
-#include "game.h"
-#include "game_view.h"
+#include "core/game.h"
+#include "core/game_view.h"
 
 namespace {
 

@@ -15,7 +15,7 @@
 #include <QProgressBar>
 #include <QSlider>
 #else
-#include "main_window.h"
+#include "ui/main_window.h"
 #endif
 
 namespace {

@@ -10,7 +10,7 @@
 #include <psapi.h>
 
 #ifndef TORVELLE_BARE_WINDOW
-#include "form1.h"
+#include "win32/form1.h"
 #endif
 
 namespace {

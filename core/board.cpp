@@ -1,5 +1,5 @@
 // board.cpp: cell changes and cell names.
-#include "board.h"
+#include "core/board.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 #include <array>
 #include <string>
 
-#include "cell.h"
-#include "game_view.h"
+#include "core/cell.h"
+#include "core/game_view.h"
 
 namespace torvelle {
 

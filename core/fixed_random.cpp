@@ -1,5 +1,5 @@
 // fixed_random.cpp: uniform numbers in [0, 1) from the raw bits of the engine.
-#include "fixed_random.h"
+#include "core/fixed_random.h"
 
 namespace torvelle {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <random>
 
-#include "draw_source.h"
+#include "core/draw_source.h"
 
 namespace torvelle {
 

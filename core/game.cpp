@@ -1,11 +1,11 @@
 // game.cpp: the rules of one click, from the placing of the fleet to the replay.
-#include "game.h"
+#include "core/game.h"
 
 #include <utility>
 
-#include "fixed_random.h"
-#include "score.h"
-#include "texts.h"
+#include "core/fixed_random.h"
+#include "core/score.h"
+#include "core/texts.h"
 
 namespace torvelle {
 

@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "board.h"
-#include "draw_source.h"
-#include "game_view.h"
-#include "live_view.h"
-#include "opponent.h"
+#include "core/board.h"
+#include "core/draw_source.h"
+#include "core/game_view.h"
+#include "core/live_view.h"
+#include "core/opponent.h"
 
 namespace torvelle {
 

@@ -1,5 +1,5 @@
 // live_view.cpp: the gate between the game and its view.
-#include "live_view.h"
+#include "core/live_view.h"
 
 namespace torvelle {
 

@@ -1,7 +1,7 @@
 // live_view.h: passes the game's calls on to the real view until the program has been ended.
 #pragma once
 
-#include "game_view.h"
+#include "core/game_view.h"
 
 namespace torvelle {
 

@@ -1,5 +1,5 @@
 // opponent.cpp: the computer draws cells uniformly and remembers nothing.
-#include "opponent.h"
+#include "core/opponent.h"
 
 #include <utility>
 

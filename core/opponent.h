@@ -3,9 +3,9 @@
 
 #include <memory>
 
-#include "board.h"
-#include "draw_source.h"
-#include "game_view.h"
+#include "core/board.h"
+#include "core/draw_source.h"
+#include "core/game_view.h"
 
 namespace torvelle {
 

@@ -1,5 +1,5 @@
 // score.cpp: score texts read as numbers, the way the score displays have always been read.
-#include "score.h"
+#include "core/score.h"
 
 #include <cctype>
 

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "form.h"
+#include "design/form.h"
 
 namespace torvelle::design {
 

@@ -1,10 +1,10 @@
 // cell_name.cpp: a cell's place and picture in the board's own words.
-#include "cell_name.h"
+#include "design/cell_name.h"
 
 #include <iterator>
 
-#include "board.h"
-#include "ui_texts.h"
+#include "core/board.h"
+#include "design/ui_texts.h"
 
 namespace torvelle::design {
 

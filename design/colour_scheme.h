@@ -3,7 +3,7 @@
 // title bars.
 #pragma once
 
-#include "form.h"
+#include "design/form.h"
 
 namespace torvelle::design {
 

@@ -2,7 +2,7 @@
 // buttons side by side at the foot, the close box as large as a fingertip.
 #pragma once
 
-#include "arrangement.h"
+#include "design/arrangement.h"
 
 namespace torvelle::design::dialog {
 

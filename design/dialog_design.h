@@ -2,8 +2,8 @@
 // and the two buttons, on a fixed light grey.
 #pragma once
 
-#include "form.h"
-#include "ui_texts.h"
+#include "design/form.h"
+#include "design/ui_texts.h"
 
 namespace torvelle::design::dialog {
 

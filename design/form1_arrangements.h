@@ -3,7 +3,7 @@
 // cells keep their size and their order, so only the grid box moves.
 #pragma once
 
-#include "arrangement.h"
+#include "design/arrangement.h"
 
 namespace torvelle::design::form1 {
 

@@ -1,8 +1,8 @@
 // form1_design.h: the main window's design, every control where the game has always had it.
 #pragma once
 
-#include "form.h"
-#include "ui_texts.h"
+#include "design/form.h"
+#include "design/ui_texts.h"
 
 namespace torvelle::design::form1 {
 

@@ -1,5 +1,5 @@
 // readable_colour.cpp: a text's lightness raised on dark grounds until it reads at 4.5 : 1.
-#include "readable_colour.h"
+#include "design/readable_colour.h"
 
 #include <algorithm>
 #include <cmath>

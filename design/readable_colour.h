@@ -2,7 +2,7 @@
 // scheme paints under them.
 #pragma once
 
-#include "form.h"
+#include "design/form.h"
 
 namespace torvelle::design {
 

@@ -1,10 +1,10 @@
 // turn_narrator.cpp: sentences filled in from the fixed wordings, in the order things happened.
-#include "turn_narrator.h"
+#include "design/turn_narrator.h"
 
-#include "board.h"
-#include "cell.h"
-#include "score.h"
-#include "ui_texts.h"
+#include "core/board.h"
+#include "core/cell.h"
+#include "core/score.h"
+#include "design/ui_texts.h"
 
 namespace torvelle {
 

@@ -3,10 +3,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "about_dialog.h"
-#include "dialog_design.h"
-#include "ui_texts.h"
-#include "window_fixture.h"
+#include "ui/about_dialog.h"
+#include "design/dialog_design.h"
+#include "design/ui_texts.h"
+#include "tests/window_fixture.h"
 
 namespace torvelle {
 namespace {

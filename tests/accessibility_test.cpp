@@ -3,7 +3,7 @@
 #include <QAccessibleValueInterface>
 #include <QRegularExpression>
 
-#include "window_fixture.h"
+#include "tests/window_fixture.h"
 
 namespace torvelle {
 namespace {

@@ -8,11 +8,11 @@
 #include <QPixmap>
 #include <QStyle>
 
-#include "about_dialog.h"
+#include "ui/about_dialog.h"
 
-#include "image_list.h"
-#include "readable_text.h"
-#include "window_fixture.h"
+#include "ui/image_list.h"
+#include "ui/readable_text.h"
+#include "tests/window_fixture.h"
 
 namespace torvelle {
 namespace {

@@ -1,8 +1,8 @@
 // board_test.cpp: cell names, and which changes reach the screen.
 #include <gtest/gtest.h>
 
-#include "board.h"
-#include "recording_view.h"
+#include "core/board.h"
+#include "tests/recording_view.h"
 
 namespace torvelle {
 namespace {

@@ -1,8 +1,8 @@
 // design_test.cpp: the two windows' design, control by control, as the game has always had them.
 #include <gtest/gtest.h>
 
-#include "dialog_design.h"
-#include "form1_design.h"
+#include "design/dialog_design.h"
+#include "design/form1_design.h"
 
 namespace torvelle::design {
 namespace {

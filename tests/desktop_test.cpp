@@ -11,9 +11,9 @@
 #include <QSettings>
 #include <QWindow>
 
-#include "about_dialog.h"
-#include "desktop/x11_connection.h"
-#include "window_fixture.h"
+#include "ui/about_dialog.h"
+#include "ui/desktop/x11_connection.h"
+#include "tests/window_fixture.h"
 
 namespace torvelle {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "game.h"
-#include "recording_view.h"
+#include "core/game.h"
+#include "tests/recording_view.h"
 
 namespace torvelle {
 namespace {

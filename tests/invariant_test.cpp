@@ -5,11 +5,11 @@
 
 #include <gtest/gtest.h>
 
-#include "game.h"
-#include "recording_view.h"
-#include "score.h"
-#include "scripted_draws.h"
-#include "texts.h"
+#include "core/game.h"
+#include "tests/recording_view.h"
+#include "core/score.h"
+#include "tests/scripted_draws.h"
+#include "core/texts.h"
 
 namespace torvelle {
 namespace {

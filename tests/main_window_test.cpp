@@ -1,10 +1,10 @@
 // main_window_test.cpp: the real window, built, clicked and played offscreen.
 #include <QFontMetrics>
 
-#include "form1_design.h"
-#include "tenths_progress_bar.h"
-#include "ui_texts.h"
-#include "window_fixture.h"
+#include "design/form1_design.h"
+#include "ui/tenths_progress_bar.h"
+#include "design/ui_texts.h"
+#include "tests/window_fixture.h"
 
 namespace torvelle {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "scripted_game.h"
-#include "texts.h"
+#include "tests/scripted_game.h"
+#include "core/texts.h"
 
 namespace torvelle {
 namespace {

@@ -1,7 +1,7 @@
 // random_test.cpp: the game's generator stays in [0, 1) and never changes its sequence.
 #include <gtest/gtest.h>
 
-#include "fixed_random.h"
+#include "core/fixed_random.h"
 
 namespace torvelle {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "game_view.h"
+#include "core/game_view.h"
 
 namespace torvelle::testing {
 

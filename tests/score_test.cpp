@@ -1,7 +1,7 @@
 // score_test.cpp: reading and raising score texts.
 #include <gtest/gtest.h>
 
-#include "score.h"
+#include "core/score.h"
 
 namespace torvelle {
 namespace {

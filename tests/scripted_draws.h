@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "draw_source.h"
+#include "core/draw_source.h"
 
 namespace torvelle::testing {
 

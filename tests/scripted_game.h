@@ -4,9 +4,9 @@
 #include <initializer_list>
 #include <memory>
 
-#include "game.h"
-#include "recording_view.h"
-#include "scripted_draws.h"
+#include "core/game.h"
+#include "tests/recording_view.h"
+#include "tests/scripted_draws.h"
 
 namespace torvelle::testing {
 

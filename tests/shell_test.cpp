@@ -11,8 +11,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "ui_texts.h"
-#include "window_fixture.h"
+#include "design/ui_texts.h"
+#include "tests/window_fixture.h"
 
 namespace torvelle {
 namespace {

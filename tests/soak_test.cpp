@@ -12,10 +12,10 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #include <malloc.h>
 #endif
 
-#include "about_dialog.h"
-#include "message_box.h"
-#include "tenths_progress_bar.h"
-#include "window_fixture.h"
+#include "ui/about_dialog.h"
+#include "ui/message_box.h"
+#include "ui/tenths_progress_bar.h"
+#include "tests/window_fixture.h"
 
 namespace torvelle {
 namespace {

@@ -13,11 +13,11 @@
 
 #include <gtest/gtest.h>
 
-#include "cell_image.h"
-#include "form.h"
-#include "main_window.h"
-#include "message_box.h"
-#include "modal_answerer.h"
+#include "ui/cell_image.h"
+#include "design/form.h"
+#include "ui/main_window.h"
+#include "ui/message_box.h"
+#include "tests/modal_answerer.h"
 
 namespace torvelle::testing {
 

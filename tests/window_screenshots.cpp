@@ -7,8 +7,8 @@
 #include <QProcess>
 #include <QScreen>
 
-#include "main_window.h"
-#include "modal_answerer.h"
+#include "ui/main_window.h"
+#include "tests/modal_answerer.h"
 
 namespace {
 

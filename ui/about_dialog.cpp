@@ -1,5 +1,5 @@
 // about_dialog.cpp: the About box and its payment message.
-#include "about_dialog.h"
+#include "ui/about_dialog.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -7,13 +7,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "desktop/frame_placement.h"
-#include "dialog_design.h"
-#include "form_builder.h"
-#include "message_box.h"
-#include "ui_texts.h"
-#include "version.h"
-#include "window_look.h"
+#include "ui/desktop/frame_placement.h"
+#include "design/dialog_design.h"
+#include "ui/form_builder.h"
+#include "ui/message_box.h"
+#include "design/ui_texts.h"
+#include "generated/version.h"
+#include "ui/window_look.h"
 
 namespace torvelle {
 

@@ -1,20 +1,20 @@
 // accessibility.cpp: a cell is a button named after its place and what it shows; the grid is
 // a group, not a window; the scores and the banner have names of their own; the progress bar
 // exposes its real maximum and value; the announcer is a notification.
-#include "accessibility.h"
+#include "ui/accessibility.h"
 
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
 
-#include "announcer.h"
-#include "board.h"
-#include "cell_image.h"
-#include "cell_name.h"
-#include "form1_design.h"
-#include "message_box.h"
-#include "tenths_progress_bar.h"
-#include "ui_texts.h"
+#include "ui/announcer.h"
+#include "core/board.h"
+#include "ui/cell_image.h"
+#include "design/cell_name.h"
+#include "design/form1_design.h"
+#include "ui/message_box.h"
+#include "ui/tenths_progress_bar.h"
+#include "design/ui_texts.h"
 
 namespace torvelle {
 

@@ -1,5 +1,5 @@
 // announcer.cpp: the notification shown again, with its new text, for every utterance.
-#include "announcer.h"
+#include "ui/announcer.h"
 
 namespace torvelle {
 

@@ -1,12 +1,12 @@
 // application_start.cpp: starts Qt with its start-up messages held back until a display is open.
-#include "application_start.h"
+#include "ui/application_start.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include "desktop/desktop_identity.h"
+#include "ui/desktop/desktop_identity.h"
 
 namespace torvelle {
 

@@ -1,11 +1,11 @@
 // breath_slider.cpp: every mouse press is kept so that its release comes back here.
-#include "breath_slider.h"
+#include "ui/breath_slider.h"
 
 #include <utility>
 
 #include <QMouseEvent>
 
-#include "form1_design.h"
+#include "design/form1_design.h"
 
 namespace torvelle {
 

@@ -1,11 +1,11 @@
 // cell_image.cpp: a cell paints its shared picture and reports a click as press and release on it.
-#include "cell_image.h"
+#include "ui/cell_image.h"
 
 #include <QAccessible>
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "image_list.h"
+#include "ui/image_list.h"
 
 namespace torvelle {
 

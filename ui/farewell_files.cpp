@@ -1,5 +1,5 @@
 // farewell_files.cpp: open and close without touching the contents, the POSIX way.
-#include "farewell_files.h"
+#include "ui/farewell_files.h"
 
 #include <cerrno>
 #include <cstring>
@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "ui_texts.h"
+#include "design/ui_texts.h"
 
 namespace torvelle {
 

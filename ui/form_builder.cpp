@@ -1,5 +1,5 @@
 // form_builder.cpp: each kind of control as the Qt widget that plays its part.
-#include "form_builder.h"
+#include "ui/form_builder.h"
 
 #include <algorithm>
 #include <vector>
@@ -8,12 +8,12 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "breath_slider.h"
-#include "font_faces.h"
-#include "message_box.h"
-#include "readable_text.h"
-#include "tenths_progress_bar.h"
-#include "window_look.h"
+#include "ui/breath_slider.h"
+#include "design/font_faces.h"
+#include "ui/message_box.h"
+#include "ui/readable_text.h"
+#include "ui/tenths_progress_bar.h"
+#include "ui/window_look.h"
 
 namespace torvelle {
 

@@ -6,7 +6,7 @@
 #include <QColor>
 #include <QFont>
 
-#include "form.h"
+#include "design/form.h"
 
 class QLabel;
 class QWidget;

@@ -1,5 +1,5 @@
 // image_list.cpp: SVG cell pictures rendered on demand and kept.
-#include "image_list.h"
+#include "ui/image_list.h"
 
 #include <cmath>
 

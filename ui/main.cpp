@@ -1,6 +1,6 @@
 // main.cpp: starts the game with its window.
-#include "application_start.h"
-#include "main_window.h"
+#include "ui/application_start.h"
+#include "ui/main_window.h"
 
 int main(int argc, char* argv[])
 {

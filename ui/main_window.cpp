@@ -1,6 +1,6 @@
 // main_window.cpp: Form1 builds its controls where the game has always had them and wires their
 // events.
-#include "main_window.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -10,20 +10,20 @@
 #include <QLayout>
 #include <QMenuBar>
 
-#include "about_dialog.h"
-#include "accessibility.h"
-#include "announcer.h"
-#include "breath_slider.h"
-#include "cell_image.h"
-#include "desktop/bring_to_front.h"
-#include "desktop/frame_placement.h"
-#include "farewell_files.h"
-#include "form1_design.h"
-#include "form_builder.h"
-#include "message_box.h"
-#include "tenths_progress_bar.h"
-#include "ui_texts.h"
-#include "window_look.h"
+#include "ui/about_dialog.h"
+#include "ui/accessibility.h"
+#include "ui/announcer.h"
+#include "ui/breath_slider.h"
+#include "ui/cell_image.h"
+#include "ui/desktop/bring_to_front.h"
+#include "ui/desktop/frame_placement.h"
+#include "ui/farewell_files.h"
+#include "design/form1_design.h"
+#include "ui/form_builder.h"
+#include "ui/message_box.h"
+#include "ui/tenths_progress_bar.h"
+#include "design/ui_texts.h"
+#include "ui/window_look.h"
 
 namespace torvelle {
 

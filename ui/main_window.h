@@ -7,11 +7,11 @@
 #include <QMainWindow>
 #include <QPointer>
 
-#include "about_dialog.h"
-#include "game.h"
-#include "game_view.h"
-#include "image_list.h"
-#include "turn_narrator.h"
+#include "ui/about_dialog.h"
+#include "core/game.h"
+#include "core/game_view.h"
+#include "ui/image_list.h"
+#include "design/turn_narrator.h"
 
 class QFrame;
 class QGroupBox;

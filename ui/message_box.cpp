@@ -1,5 +1,5 @@
 // message_box.cpp: plain-text boxes with no icon, "Oui"/"Non" or "OK".
-#include "message_box.h"
+#include "ui/message_box.h"
 
 #include <algorithm>
 
@@ -12,9 +12,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "desktop/frame_placement.h"
-#include "ui_texts.h"
-#include "window_look.h"
+#include "ui/desktop/frame_placement.h"
+#include "design/ui_texts.h"
+#include "ui/window_look.h"
 
 namespace torvelle {
 

@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "game_view.h"
+#include "core/game_view.h"
 
 class QWidget;
 

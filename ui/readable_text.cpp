@@ -1,10 +1,10 @@
 // readable_text.cpp: a text's lightness raised on dark grounds until it reads at 4.5 : 1.
-#include "readable_text.h"
+#include "ui/readable_text.h"
 
 #include <QEvent>
 #include <QLabel>
 
-#include "readable_colour.h"
+#include "design/readable_colour.h"
 
 namespace torvelle {
 

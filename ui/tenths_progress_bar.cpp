@@ -1,7 +1,7 @@
 // tenths_progress_bar.cpp: real numbers shown in tenths; a value past the maximum fills the bar.
-#include "tenths_progress_bar.h"
+#include "ui/tenths_progress_bar.h"
 
-#include "progress_steps.h"
+#include "design/progress_steps.h"
 
 namespace torvelle {
 

@@ -3,8 +3,8 @@
 
 #include <QProgressBar>
 
-#include "form1_design.h"
-#include "progress_steps.h"
+#include "design/form1_design.h"
+#include "design/progress_steps.h"
 
 namespace torvelle {
 

@@ -1,5 +1,5 @@
 // window_look.cpp: fonts, colours, icons and frames of the game's windows.
-#include "window_look.h"
+#include "ui/window_look.h"
 
 #include <algorithm>
 
@@ -9,8 +9,8 @@
 #include <QSvgRenderer>
 #include <QWidget>
 
-#include "desktop/wayland_frame.h"
-#include "desktop/x11_hints.h"
+#include "ui/desktop/wayland_frame.h"
+#include "ui/desktop/x11_hints.h"
 
 namespace torvelle {
 

@@ -1,12 +1,12 @@
 // form_html.cpp: a window's controls written as absolutely placed elements in design pixels; the
 // page scales the whole window to the screen.
-#include "form_html.h"
+#include "web/form_html.h"
 
 #include <cstdio>
 
-#include "colour_scheme.h"
-#include "font_faces.h"
-#include "readable_colour.h"
+#include "design/colour_scheme.h"
+#include "design/font_faces.h"
+#include "design/readable_colour.h"
 
 namespace torvelle {
 

@@ -7,8 +7,8 @@
 #include <string_view>
 #include <vector>
 
-#include "arrangement.h"
-#include "form.h"
+#include "design/arrangement.h"
+#include "design/form.h"
 
 namespace torvelle {
 

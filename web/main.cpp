@@ -1,7 +1,7 @@
 // main.cpp: the game in the browser: the page's script calls these on its events.
 #include <emscripten/emscripten.h>
 
-#include "web_page.h"
+#include "web/web_page.h"
 
 namespace {
 

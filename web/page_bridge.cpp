@@ -1,6 +1,6 @@
 // page_bridge.cpp: each call handed to the page's script (page.js); a box's answer is awaited
 // with the rules suspended, so they need not know that a browser never blocks.
-#include "page_bridge.h"
+#include "web/page_bridge.h"
 
 #include <emscripten/emscripten.h>
 

@@ -7,18 +7,18 @@
 #include <iterator>
 #include <string>
 
-#include "board.h"
-#include "cell.h"
-#include "cell_name.h"
-#include "colour_scheme.h"
-#include "dialog_arrangements.h"
-#include "dialog_design.h"
-#include "form1_arrangements.h"
-#include "form1_design.h"
-#include "form_html.h"
-#include "texts.h"
-#include "ui_texts.h"
-#include "version.h"
+#include "core/board.h"
+#include "core/cell.h"
+#include "design/cell_name.h"
+#include "design/colour_scheme.h"
+#include "design/dialog_arrangements.h"
+#include "design/dialog_design.h"
+#include "design/form1_arrangements.h"
+#include "design/form1_design.h"
+#include "web/form_html.h"
+#include "core/texts.h"
+#include "design/ui_texts.h"
+#include "generated/version.h"
 
 namespace {
 

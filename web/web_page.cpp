@@ -1,9 +1,9 @@
 // web_page.cpp: the page's events into the game, the game's calls out to the page.
-#include "web_page.h"
+#include "web/web_page.h"
 
-#include "cell_name.h"
-#include "page_bridge.h"
-#include "ui_texts.h"
+#include "design/cell_name.h"
+#include "web/page_bridge.h"
+#include "design/ui_texts.h"
 
 namespace torvelle {
 

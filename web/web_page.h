@@ -4,11 +4,11 @@
 
 #include <string>
 
-#include "form1_design.h"
-#include "game.h"
-#include "game_view.h"
-#include "progress_steps.h"
-#include "turn_narrator.h"
+#include "design/form1_design.h"
+#include "core/game.h"
+#include "core/game_view.h"
+#include "design/progress_steps.h"
+#include "design/turn_narrator.h"
 
 namespace torvelle {
 

@@ -1,17 +1,17 @@
 // about_dialog.cpp: the About box's controls, its version read from the program's version
 // resource, and its two buttons.
-#include "about_dialog.h"
+#include "win32/about_dialog.h"
 
 #include <string>
 #include <vector>
 
-#include "dialog_design.h"
-#include "french_message_box.h"
-#include "resource_ids.h"
-#include "screen_scale.h"
-#include "ui_texts.h"
-#include "wide_text.h"
-#include "window_class.h"
+#include "design/dialog_design.h"
+#include "win32/french_message_box.h"
+#include "win32/resource_ids.h"
+#include "win32/screen_scale.h"
+#include "design/ui_texts.h"
+#include "win32/wide_text.h"
+#include "win32/window_class.h"
 
 namespace torvelle::win32 {
 

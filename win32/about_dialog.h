@@ -7,8 +7,8 @@
 
 #include <windows.h>
 
-#include "form_builder.h"
-#include "window_class.h"
+#include "win32/form_builder.h"
+#include "win32/window_class.h"
 
 namespace torvelle::win32 {
 

@@ -1,16 +1,16 @@
 // announcer.cpp: the status line, a polite live region, and the way each utterance reaches a
 // screen reader: a UI Automation notification where Windows has one, else the live region's
 // change. Never both: a reader would say the words twice.
-#include "announcer.h"
+#include "win32/announcer.h"
 
 #include <utility>
 
 #include <ole2.h>
 #include <oleacc.h>
 
-#include "com_apartment.h"
-#include "com_ids.h"
-#include "wide_text.h"
+#include "win32/com_apartment.h"
+#include "win32/com_ids.h"
+#include "win32/wide_text.h"
 
 namespace torvelle::win32 {
 

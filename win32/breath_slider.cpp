@@ -1,11 +1,11 @@
 // breath_slider.cpp: the trackbar's mouse buttons watched through a subclass.
-#include "breath_slider.h"
+#include "win32/breath_slider.h"
 
 #include <utility>
 
 #include <commctrl.h>
 
-#include "form1_design.h"
+#include "design/form1_design.h"
 
 namespace torvelle::win32 {
 

@@ -1,7 +1,7 @@
 // cell_pictures.cpp: bitmaps from the resources, drawn with GDI.
-#include "cell_pictures.h"
+#include "win32/cell_pictures.h"
 
-#include "resource_ids.h"
+#include "win32/resource_ids.h"
 
 namespace torvelle::win32 {
 

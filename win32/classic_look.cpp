@@ -1,5 +1,5 @@
 // classic_look.cpp: the frame and the progress bar, each subclassed to paint itself.
-#include "classic_look.h"
+#include "win32/classic_look.h"
 
 #include <algorithm>
 

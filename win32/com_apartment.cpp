@@ -1,5 +1,5 @@
 // com_apartment.cpp: OLE initialised once, and left so until the program ends.
-#include "com_apartment.h"
+#include "win32/com_apartment.h"
 
 #include <ole2.h>
 

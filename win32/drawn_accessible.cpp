@@ -1,10 +1,10 @@
 // drawn_accessible.cpp: Active Accessibility's IAccessible for what a window draws.
-#include "drawn_accessible.h"
+#include "win32/drawn_accessible.h"
 
 #include <string>
 
-#include "com_ids.h"
-#include "wide_text.h"
+#include "win32/com_ids.h"
+#include "win32/wide_text.h"
 
 namespace torvelle::win32 {
 

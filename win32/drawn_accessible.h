@@ -8,7 +8,7 @@
 
 #include <oleacc.h>
 
-#include "drawn_controls.h"
+#include "win32/drawn_controls.h"
 
 namespace torvelle::win32 {
 

@@ -1,13 +1,13 @@
 // drawn_labels.cpp: the labels painted as a STATIC control paints its text, on the controls'
 // colour, in the design's font.
-#include "drawn_labels.h"
+#include "win32/drawn_labels.h"
 
 #include <oleacc.h>
 
-#include "com_apartment.h"
-#include "drawn_accessible.h"
-#include "form_builder.h"
-#include "wide_text.h"
+#include "win32/com_apartment.h"
+#include "win32/drawn_accessible.h"
+#include "win32/form_builder.h"
+#include "win32/wide_text.h"
 
 namespace torvelle::win32 {
 

@@ -1,12 +1,12 @@
 // farewell_files.cpp: CreateFileW with OPEN_ALWAYS, on the link itself where there is one.
-#include "farewell_files.h"
+#include "win32/farewell_files.h"
 
 #include <string>
 
 #include <windows.h>
 
-#include "ui_texts.h"
-#include "wide_text.h"
+#include "design/ui_texts.h"
+#include "win32/wide_text.h"
 
 namespace torvelle::win32 {
 

@@ -1,24 +1,24 @@
 // form1.cpp: Form1's controls, their places at every screen scale, and their events.
-#include "form1.h"
+#include "win32/form1.h"
 
 #include <algorithm>
 #include <utility>
 
 #include <commctrl.h>
 
-#include "about_dialog.h"
-#include "announcer.h"
-#include "breath_slider.h"
-#include "drawn_labels.h"
-#include "farewell_files.h"
-#include "form1_design.h"
-#include "form_builder.h"
-#include "french_message_box.h"
-#include "resource_ids.h"
-#include "screen_scale.h"
-#include "ui_texts.h"
-#include "wide_text.h"
-#include "window_class.h"
+#include "win32/about_dialog.h"
+#include "win32/announcer.h"
+#include "win32/breath_slider.h"
+#include "win32/drawn_labels.h"
+#include "win32/farewell_files.h"
+#include "design/form1_design.h"
+#include "win32/form_builder.h"
+#include "win32/french_message_box.h"
+#include "win32/resource_ids.h"
+#include "win32/screen_scale.h"
+#include "design/ui_texts.h"
+#include "win32/wide_text.h"
+#include "win32/window_class.h"
 
 namespace torvelle::win32 {
 

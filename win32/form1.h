@@ -6,17 +6,17 @@
 
 #include <windows.h>
 
-#include "announcer.h"
-#include "breath_slider.h"
-#include "drawn_labels.h"
-#include "form1_design.h"
-#include "form_builder.h"
-#include "game.h"
-#include "game_view.h"
-#include "grid_box.h"
-#include "progress_steps.h"
-#include "turn_narrator.h"
-#include "window_class.h"
+#include "win32/announcer.h"
+#include "win32/breath_slider.h"
+#include "win32/drawn_labels.h"
+#include "design/form1_design.h"
+#include "win32/form_builder.h"
+#include "core/game.h"
+#include "core/game_view.h"
+#include "win32/grid_box.h"
+#include "design/progress_steps.h"
+#include "design/turn_narrator.h"
+#include "win32/window_class.h"
 
 namespace torvelle::win32 {
 

@@ -1,15 +1,15 @@
 // form_builder.cpp: each kind of control as the common control that plays its part.
-#include "form_builder.h"
+#include "win32/form_builder.h"
 
 #include <algorithm>
 #include <string>
 
 #include <commctrl.h>
 
-#include "classic_look.h"
-#include "readable_colour.h"
-#include "screen_scale.h"
-#include "wide_text.h"
+#include "win32/classic_look.h"
+#include "design/readable_colour.h"
+#include "win32/screen_scale.h"
+#include "win32/wide_text.h"
 
 namespace torvelle::win32 {
 

@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-#include "form.h"
+#include "design/form.h"
 
 namespace torvelle::win32 {
 

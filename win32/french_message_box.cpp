@@ -1,10 +1,10 @@
 // french_message_box.cpp: MessageBoxW with its buttons renamed as the box is activated.
-#include "french_message_box.h"
+#include "win32/french_message_box.h"
 
 #include <vector>
 
-#include "ui_texts.h"
-#include "wide_text.h"
+#include "design/ui_texts.h"
+#include "win32/wide_text.h"
 
 namespace torvelle::win32 {
 

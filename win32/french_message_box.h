@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "game_view.h"
+#include "core/game_view.h"
 
 namespace torvelle::win32 {
 

@@ -1,13 +1,13 @@
 // grid_box.cpp: the board drawn in one window, its clicks and its accessible object.
-#include "grid_box.h"
+#include "win32/grid_box.h"
 
-#include "cell_name.h"
-#include "com_apartment.h"
-#include "drawn_accessible.h"
-#include "form1_design.h"
-#include "screen_scale.h"
-#include "ui_texts.h"
-#include "window_class.h"
+#include "design/cell_name.h"
+#include "win32/com_apartment.h"
+#include "win32/drawn_accessible.h"
+#include "design/form1_design.h"
+#include "win32/screen_scale.h"
+#include "design/ui_texts.h"
+#include "win32/window_class.h"
 
 #include <oleacc.h>
 

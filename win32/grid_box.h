@@ -5,9 +5,9 @@
 
 #include <windows.h>
 
-#include "board.h"
-#include "cell_pictures.h"
-#include "drawn_controls.h"
+#include "core/board.h"
+#include "win32/cell_pictures.h"
+#include "win32/drawn_controls.h"
 
 namespace torvelle::win32 {
 

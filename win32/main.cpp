@@ -3,8 +3,8 @@
 
 #include <commctrl.h>
 
-#include "about_dialog.h"
-#include "form1.h"
+#include "win32/about_dialog.h"
+#include "win32/form1.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*command*/, int /*show*/)
 {

@@ -1,6 +1,6 @@
 // screen_scale.cpp: the per-monitor calls of Windows 10, looked up, with the system-wide scale
 // of older versions behind them.
-#include "screen_scale.h"
+#include "win32/screen_scale.h"
 
 #include <cmath>
 

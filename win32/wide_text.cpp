@@ -1,5 +1,5 @@
 // wide_text.cpp: conversions through the system's own UTF-8 code page.
-#include "wide_text.h"
+#include "win32/wide_text.h"
 
 #include <windows.h>
 

@@ -1,9 +1,9 @@
 // window_class.cpp: registering the game's window classes; the hidden owner; centring; icons.
-#include "window_class.h"
+#include "win32/window_class.h"
 
 #include <initializer_list>
 
-#include "screen_scale.h"
+#include "win32/screen_scale.h"
 
 namespace torvelle::win32 {
 

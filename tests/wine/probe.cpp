@@ -13,11 +13,11 @@
 #include <commctrl.h>
 #include <oleacc.h>
 
-#include "com_ids.h"
-#include "form1_design.h"
-#include "readable_colour.h"
-#include "screen_scale.h"
-#include "wide_text.h"
+#include "win32/com_ids.h"
+#include "design/form1_design.h"
+#include "design/readable_colour.h"
+#include "win32/screen_scale.h"
+#include "win32/wide_text.h"
 
 namespace {
 

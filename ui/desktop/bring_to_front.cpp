@@ -1,5 +1,5 @@
 // bring_to_front.cpp: un-minimise, raise and activate; on Wayland, map the window again.
-#include "bring_to_front.h"
+#include "ui/desktop/bring_to_front.h"
 
 #include <QGuiApplication>
 #include <QWidget>

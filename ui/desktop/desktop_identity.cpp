@@ -1,5 +1,5 @@
 // desktop_identity.cpp: the desktop entry's name given to Qt for the Wayland application id.
-#include "desktop_identity.h"
+#include "ui/desktop/desktop_identity.h"
 
 #include <QGuiApplication>
 

@@ -1,7 +1,7 @@
 // desktop_identity.h: the one name by which every desktop knows the game, its desktop entry's.
 #pragma once
 
-#include "version.h"
+#include "generated/version.h"
 
 namespace torvelle {
 

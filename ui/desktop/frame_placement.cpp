@@ -1,5 +1,5 @@
 // frame_placement.cpp: the frame's centre put on the target's, before mapping and once framed.
-#include "frame_placement.h"
+#include "ui/desktop/frame_placement.h"
 
 #include <QAbstractNativeEventFilter>
 #include <QEvent>
@@ -11,7 +11,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "x11_connection.h"
+#include "ui/desktop/x11_connection.h"
 
 namespace torvelle {
 

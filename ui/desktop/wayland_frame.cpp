@@ -1,5 +1,5 @@
 // wayland_frame.cpp: a title bar and border painted around the window's contents.
-#include "wayland_frame.h"
+#include "ui/desktop/wayland_frame.h"
 
 #include <QEvent>
 #include <QGuiApplication>

@@ -1,5 +1,5 @@
 // x11_connection.cpp: small synchronous questions to the X server, each answered at once.
-#include "x11_connection.h"
+#include "ui/desktop/x11_connection.h"
 
 #include <cstdlib>
 #include <memory>

@@ -1,11 +1,11 @@
 // x11_hints.cpp: the class and the skip-taskbar state written on a window just before each map.
-#include "x11_hints.h"
+#include "ui/desktop/x11_hints.h"
 
 #include <QEvent>
 #include <QWidget>
 
-#include "desktop_identity.h"
-#include "x11_connection.h"
+#include "ui/desktop/desktop_identity.h"
+#include "ui/desktop/x11_connection.h"
 
 namespace torvelle {
 
