@@ -8,9 +8,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include "tests/modal_answerer.h"
 #include "ui/cell_image.h"
 #include "ui/main_window.h"
-#include "tests/modal_answerer.h"
 
 namespace {
 

@@ -112,4 +112,19 @@ struct Window {
     }
 };
 
+// A control's name, checked against its window's design as the code compiles.
+consteval std::string_view named(const Window& window, std::string_view name)
+{
+    return window.control(name).name;
+}
+
+// A menu entry's name, checked likewise.
+consteval std::string_view named(std::span<const MenuItem> menu, std::string_view name)
+{
+    for (const MenuItem& item : menu)
+        if (item.name == name)
+            return item.name;
+    throw "no such menu entry";
+}
+
 } // namespace torvelle::design

@@ -112,6 +112,8 @@ inline constexpr std::string_view kSliderName = "Difficulté";
 // In the browser, where a page cannot end its program: what it shows once the game has ended.
 inline constexpr std::string_view kGameEnded = "La partie est terminée.";
 inline constexpr std::string_view kNewGame = "Nouvelle partie";
+// Said when the game's code fails on a click: the click is lost, the next ones are played.
+inline constexpr std::string_view kMoveFailed = "Erreur : ce clic n'a pas pu être joué.";
 // The close box of the About dialog, which a page draws itself.
 inline constexpr std::string_view kCloseBox = "Fermer";
 // The installed game's names, and what the store or the launcher says of it.

@@ -3,10 +3,10 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 
-#include "ui/about_dialog.h"
 #include "design/dialog_design.h"
 #include "design/ui_texts.h"
 #include "tests/window_fixture.h"
+#include "ui/about_dialog.h"
 
 namespace torvelle {
 namespace {
@@ -39,7 +39,7 @@ class AboutDialog : public WindowTest {
 protected:
     Dialog* open()
     {
-        window->menuapropos_Click();
+        window->gameWindow().menuapropos_Click();
         return window->aboutDialog();
     }
     static QLabel* label(Dialog* d, const char* name) { return d->findChild<QLabel*>(name); }

@@ -40,7 +40,7 @@ TEST_F(WindowTest, CellsAreAnnouncedByNameAndByWhatThePlayerSeesThere)
     EXPECT_EQ(sea, QStringLiteral("mer"));
     QStringList seen;
     for (int picture = 1; picture <= 6; ++picture) {
-        window->showCellPicture(20, picture);
+        window->gameWindow().showCellPicture(20, picture);
         seen << description(cell(20));
     }
     seen.removeDuplicates();
@@ -79,7 +79,7 @@ TEST_F(WindowTest, PressingACellThroughAssistiveTechnologyClicksIt)
             QAccessibleActionInterface::pressAction());
         QTest::qWait(50);
     };
-    window->menuaide_Click();
+    window->gameWindow().menuaide_Click();
     QTest::qWait(50);
     EXPECT_EQ(window->game().board().cellState(43), CellState::mer);
 }
@@ -95,7 +95,7 @@ TEST_F(WindowTest, LabelsReadTheirTextAndSayWhatTheyAre)
     // Empty, a score is named after nothing, never after its group box.
     for (const char* empty : {"Label4", "Label6"})
         EXPECT_EQ(name(label(QString::fromLatin1(empty))), QString()) << empty;
-    window->setPlayerScoreText("4");
+    window->gameWindow().setPlayerScoreText("4");
     EXPECT_EQ(name(label(QStringLiteral("Label4"))), QStringLiteral("4"));
 }
 
@@ -108,8 +108,8 @@ TEST_F(WindowTest, SliderAndProgressExposeTheirValues)
     EXPECT_EQ(difficulty->valueInterface()->currentValue().toInt(), 57);
     EXPECT_EQ(difficulty->valueInterface()->minimumValue().toInt(), 20);
 
-    window->setProgressMaximum(46.2);
-    window->setProgressValue(27);
+    window->gameWindow().setProgressMaximum(46.2);
+    window->gameWindow().setProgressValue(27);
     QAccessibleInterface* bar = accessible(progress());
     EXPECT_EQ(bar->role(), QAccessible::ProgressBar);
     ASSERT_NE(bar->valueInterface(), nullptr);
@@ -187,7 +187,7 @@ TEST_F(WindowTest, MessageBoxesAreReadAsDialogsWithTheirText)
             if (box->child(i)->role() == QAccessible::StaticText)
                 text += box->child(i)->text(QAccessible::Name);
     };
-    window->menuaide_Click();
+    window->gameWindow().menuaide_Click();
     EXPECT_EQ(role, QStringLiteral("dialog"));
     EXPECT_TRUE(text.contains(QStringLiteral("Salut !!"))) << text.toStdString();
 }

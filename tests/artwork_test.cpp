@@ -10,9 +10,9 @@
 
 #include "ui/about_dialog.h"
 
+#include "tests/window_fixture.h"
 #include "ui/image_list.h"
 #include "ui/readable_text.h"
-#include "tests/window_fixture.h"
 
 namespace torvelle {
 namespace {
@@ -42,7 +42,7 @@ TEST_F(WindowTest, EachPictureShowsItsColoursInPlaceOnTheBoard)
 {
     // Cells 11 to 16 show pictures 1 to 6.
     for (int picture = 1; picture <= 6; ++picture)
-        window->showCellPicture(10 + picture, picture);
+        window->gameWindow().showCellPicture(10 + picture, picture);
     const QImage board = child(QStringLiteral("Picture1"))->grab().toImage();
 
     // 1, the player's ship: blue sea, light-grey hull, darker deck house.
@@ -152,11 +152,11 @@ TEST(Contrast, EveryTextReadsUnderALightADarkAndAHighContrastScheme)
     Form1 window;
     window.programEnder = [] {};
     window.Form_Load();
-    window.setPlayerScoreText("10");
-    window.setComputerScoreText("10");
-    window.showBanner();
-    window.setBannerText("Joueur\r\nGAGNE !");
-    window.menuapropos_Click();
+    window.gameWindow().setPlayerScoreText("10");
+    window.gameWindow().setComputerScoreText("10");
+    window.gameWindow().showBanner();
+    window.gameWindow().setBannerText("Joueur\r\nGAGNE !");
+    window.gameWindow().menuapropos_Click();
     for (const auto& scheme : schemes) {
         SCOPED_TRACE(scheme.name);
         QApplication::setPalette(scheme.palette);

@@ -11,9 +11,9 @@
 #include <QSettings>
 #include <QWindow>
 
+#include "tests/window_fixture.h"
 #include "ui/about_dialog.h"
 #include "ui/desktop/x11_connection.h"
-#include "tests/window_fixture.h"
 
 namespace torvelle {
 namespace {
@@ -257,7 +257,7 @@ TEST_F(RealDesktop, AWholeGameIsPlayedWithClicksAndEveryBoxShowsWholeInTheMiddle
         ASSERT_TRUE(QTest::qWaitFor(
             [&] { return window->geometry() == x11::clientArea(idOf(window.get())); }, kPatience));
     }
-    window->menuaide_Click();
+    window->gameWindow().menuaide_Click();
     // The help read, the window manager gives the game back the keyboard, then the clicks.
     ASSERT_TRUE(!thisDesktop().keyboard || becomesActive(window.get()));
     // Ten ships, then shots: the breath is 0, so the computer gives up at its first wasted draw.
@@ -308,7 +308,7 @@ TEST_F(RealDesktop, TheKeyboardAlwaysFindsTheWayBackToTheGame)
 
 TEST_F(RealDesktop, AboutBringsTheDialogBackFromTheIconicStateOrFromBehind)
 {
-    window->menuapropos_Click();
+    window->gameWindow().menuapropos_Click();
     Dialog* about = window->aboutDialog();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(about));
     if (onX11()) {
@@ -334,7 +334,7 @@ TEST_F(RealDesktop, AboutBringsTheDialogBackFromTheIconicStateOrFromBehind)
         ASSERT_TRUE(away || !onX11());
     }
 
-    window->menuapropos_Click();
+    window->gameWindow().menuapropos_Click();
     EXPECT_EQ(window->aboutDialog(), about) << "the same dialog";
     EXPECT_TRUE(QTest::qWaitFor([about] { return !about->isMinimized() && about->isVisible(); },
                                 kPatience));

@@ -1,8 +1,8 @@
 // game_flow_test.cpp: whole games played click by click through the rules.
 #include <gtest/gtest.h>
 
-#include "tests/scripted_game.h"
 #include "core/texts.h"
+#include "tests/scripted_game.h"
 
 namespace torvelle {
 namespace {

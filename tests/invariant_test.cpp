@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include "core/game.h"
-#include "tests/recording_view.h"
 #include "core/score.h"
-#include "tests/scripted_draws.h"
 #include "core/texts.h"
+#include "tests/recording_view.h"
+#include "tests/scripted_draws.h"
 
 namespace torvelle {
 namespace {

@@ -2,9 +2,9 @@
 #include <QFontMetrics>
 
 #include "design/form1_design.h"
-#include "ui/tenths_progress_bar.h"
 #include "design/ui_texts.h"
 #include "tests/window_fixture.h"
+#include "ui/tenths_progress_bar.h"
 
 namespace torvelle {
 namespace {
@@ -81,7 +81,7 @@ TEST(WindowDirection, StaysLeftToRightUnderAMirroredLanguageOrReverse)
     Form1 window;
     window.programEnder = [] {};
     window.Form_Load();
-    window.menuapropos_Click();
+    window.gameWindow().menuapropos_Click();
 
     QMenuBar* bar = window.menuBar();
     const QList<QAction*> top = bar->actions();
@@ -251,12 +251,12 @@ TEST_F(WindowTest, AWholeGamePlayedWithTheMouse)
 
 TEST_F(WindowTest, ShowsTheProgressInTenthsAndAFullBarAboveTheMaximum)
 {
-    window->setProgressMaximum(46.2);
-    window->setProgressValue(27);
+    window->gameWindow().setProgressMaximum(46.2);
+    window->gameWindow().setProgressValue(27);
     EXPECT_EQ(progress()->maximum(), 462);
     EXPECT_EQ(progress()->value(), 270);
-    window->setProgressMaximum(28);
-    window->setProgressValue(100);
+    window->gameWindow().setProgressMaximum(28);
+    window->gameWindow().setProgressValue(100);
     EXPECT_EQ(progress()->value(), progress()->maximum());
 }
 

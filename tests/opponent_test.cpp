@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/scripted_game.h"
 #include "core/texts.h"
+#include "tests/scripted_game.h"
 
 namespace torvelle {
 namespace {

@@ -17,9 +17,9 @@
 #include <QSlider>
 #include <QTest>
 
+#include "tests/modal_answerer.h"
 #include "ui/cell_image.h"
 #include "ui/main_window.h"
-#include "tests/modal_answerer.h"
 
 namespace {
 

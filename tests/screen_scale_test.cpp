@@ -2,8 +2,8 @@
 // board is drawn at the screen's own resolution. Run with QT_SCALE_FACTOR set.
 #include <QImage>
 
-#include "ui/image_list.h"
 #include "tests/window_fixture.h"
+#include "ui/image_list.h"
 
 namespace torvelle {
 namespace {

@@ -106,7 +106,7 @@ TEST_F(WindowTest, HelpShowsItsEighteenLinesExactly)
     EXPECT_EQ(rest.substr(rest.size() - 2), "\r\n");
     EXPECT_EQ(std::count(help.begin(), help.end(), '\n'), 18);
 
-    window->menuaide_Click();
+    window->gameWindow().menuaide_Click();
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].title, QStringLiteral("Torvelle"));
     EXPECT_EQ(boxes.seen[0].text, QString::fromStdString(help).replace("\r\n", "\n"));

@@ -12,10 +12,10 @@ extern "C" std::size_t __sanitizer_get_current_allocated_bytes();
 #include <malloc.h>
 #endif
 
+#include "tests/window_fixture.h"
 #include "ui/about_dialog.h"
 #include "ui/message_box.h"
 #include "ui/tenths_progress_bar.h"
-#include "tests/window_fixture.h"
 
 namespace torvelle {
 namespace {
@@ -73,11 +73,11 @@ protected:
         } else if (kind < 82) {
             QTest::keyClick(slider(), below(2) ? Qt::Key_Left : Qt::Key_PageUp);
         } else if (kind < 85) {
-            window->menuaide_Click();
+            window->gameWindow().menuaide_Click();
         } else if (kind < 93) {
             Dialog* about = window->aboutDialog();
             if (!about || below(3) == 0) {
-                window->menuapropos_Click();
+                window->gameWindow().menuapropos_Click();
             } else if (below(2)) {
                 about->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
             } else if (below(2)) {

@@ -13,11 +13,11 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/cell_image.h"
 #include "design/form.h"
+#include "tests/modal_answerer.h"
+#include "ui/cell_image.h"
 #include "ui/main_window.h"
 #include "ui/message_box.h"
-#include "tests/modal_answerer.h"
 
 namespace torvelle::testing {
 

@@ -7,8 +7,8 @@
 #include <QProcess>
 #include <QScreen>
 
-#include "ui/main_window.h"
 #include "tests/modal_answerer.h"
+#include "ui/main_window.h"
 
 namespace {
 
@@ -91,7 +91,7 @@ int main(int argc, char* argv[])
         window.game().Image1_Click(cell);
 
     // The About dialog, and the help and payment messages as the player reads them.
-    window.menuapropos_Click();
+    window.gameWindow().menuapropos_Click();
     QApplication::processEvents();
     saved = window.aboutDialog()->grab().save(folder + QStringLiteral("/about.png")) && saved;
     boxes.onBox = [&](const torvelle::testing::SeenBox& box) {
@@ -101,7 +101,7 @@ int main(int argc, char* argv[])
         saved =
             QApplication::activeModalWidget()->grab().save(folder + "/" + name + ".png") && saved;
     };
-    window.menuaide_Click();
+    window.gameWindow().menuaide_Click();
     window.aboutDialog()->Command1_Click();
     return saved ? 0 : 1;
 }

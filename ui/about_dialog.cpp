@@ -1,23 +1,25 @@
 // about_dialog.cpp: the About box and its payment message.
 #include "ui/about_dialog.h"
 
+#include <utility>
+
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/desktop/frame_placement.h"
 #include "design/dialog_design.h"
-#include "ui/form_builder.h"
-#include "ui/message_box.h"
 #include "design/ui_texts.h"
 #include "generated/version.h"
+#include "ui/desktop/frame_placement.h"
+#include "ui/form_builder.h"
+#include "ui/message_box.h"
 #include "ui/window_look.h"
 
 namespace torvelle {
 
-Dialog::Dialog(QWidget* parent) : QWidget(parent)
+Dialog::Dialog(std::function<void()> askPayment) : askPayment_(std::move(askPayment))
 {
     const design::Window& design = design::dialog::kWindow;
     setObjectName(QString::fromUtf8(design.name.data()));
@@ -36,12 +38,12 @@ Dialog::Dialog(QWidget* parent) : QWidget(parent)
     layout->addWidget(client_);
 
     buildForm(design, client_);
-    label2_ = client_->findChild<QLabel*>(QStringLiteral("Label2"));
-    label3_ = client_->findChild<QLabel*>(QStringLiteral("Label3"));
-    auto* ok = client_->findChild<QPushButton*>(QStringLiteral("OKButton"));
+    label2_ = child<QLabel>(client_, named(design, "Label2"));
+    label3_ = child<QLabel>(client_, named(design, "Label3"));
+    auto* ok = child<QPushButton>(client_, named(design, "OKButton"));
     connect(ok, &QPushButton::clicked, this, &Dialog::OKButton_Click);
-    connect(client_->findChild<QPushButton*>(QStringLiteral("Command1")), &QPushButton::clicked,
-            this, &Dialog::Command1_Click);
+    connect(child<QPushButton>(client_, named(design, "Command1")), &QPushButton::clicked, this,
+            &Dialog::Command1_Click);
     ok->setFocus(Qt::OtherFocusReason);
 
     Form_Load();
@@ -84,7 +86,7 @@ void Dialog::OKButton_Click()
 
 void Dialog::Command1_Click()
 {
-    showMessageBox(this, ui_texts::kPayment, ui_texts::kPaymentTitle, MessageButtons::Ok);
+    askPayment_();
 }
 
 } // namespace torvelle

@@ -1,6 +1,7 @@
 // about_dialog.h: Dialog, the About box: name, version, the fee notice and how to pay it.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include <QWidget>
@@ -14,7 +15,8 @@ namespace torvelle {
 class Dialog : public QWidget {
     Q_OBJECT
 public:
-    explicit Dialog(QWidget* parent = nullptr);
+    // `askPayment` shows "Payement"'s box, which the game's window holds.
+    explicit Dialog(std::function<void()> askPayment);
 
     void OKButton_Click();
     void Command1_Click();
@@ -29,6 +31,7 @@ private:
     QWidget* client_ = nullptr;
     QLabel* label2_ = nullptr;
     QLabel* label3_ = nullptr;
+    std::function<void()> askPayment_;
 };
 
 } // namespace torvelle

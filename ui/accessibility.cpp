@@ -7,14 +7,14 @@
 #include <QApplication>
 #include <QLabel>
 
-#include "ui/announcer.h"
 #include "core/board.h"
-#include "ui/cell_image.h"
 #include "design/cell_name.h"
 #include "design/form1_design.h"
+#include "design/ui_texts.h"
+#include "ui/announcer.h"
+#include "ui/cell_image.h"
 #include "ui/message_box.h"
 #include "ui/tenths_progress_bar.h"
-#include "design/ui_texts.h"
 
 namespace torvelle {
 

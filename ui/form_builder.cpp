@@ -8,8 +8,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/breath_slider.h"
 #include "design/font_faces.h"
+#include "ui/breath_slider.h"
 #include "ui/message_box.h"
 #include "ui/readable_text.h"
 #include "ui/tenths_progress_bar.h"

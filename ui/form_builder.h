@@ -5,11 +5,11 @@
 
 #include <QColor>
 #include <QFont>
+#include <QWidget>
 
 #include "design/form.h"
 
 class QLabel;
-class QWidget;
 
 namespace torvelle {
 
@@ -27,5 +27,11 @@ void buildForm(const design::Window& window, QWidget* client);
 // Element i of an array of labels, named "Label1(3)", its caption given at load.
 QLabel* buildArrayLabel(const design::Window& window, const design::ControlArray& array, int i,
                         QWidget* parent);
+
+// The control of that name in a window built by buildForm.
+template <class Widget> Widget* child(const QWidget* client, std::string_view name)
+{
+    return client->findChild<Widget*>(QString::fromUtf8(name.data(), qsizetype(name.size())));
+}
 
 } // namespace torvelle

@@ -10,6 +10,8 @@
 #include <QLayout>
 #include <QMenuBar>
 
+#include "design/form1_design.h"
+#include "design/grid_captions.h"
 #include "ui/about_dialog.h"
 #include "ui/accessibility.h"
 #include "ui/announcer.h"
@@ -18,16 +20,14 @@
 #include "ui/desktop/bring_to_front.h"
 #include "ui/desktop/frame_placement.h"
 #include "ui/farewell_files.h"
-#include "design/form1_design.h"
 #include "ui/form_builder.h"
 #include "ui/message_box.h"
 #include "ui/tenths_progress_bar.h"
-#include "design/ui_texts.h"
 #include "ui/window_look.h"
 
 namespace torvelle {
 
-Form1::Form1() : game_(*this)
+Form1::Form1() : window_(*this)
 {
     installAccessibility();
     setObjectName(QString::fromUtf8(design::form1::kWindow.name.data()));
@@ -46,10 +46,10 @@ Form1::~Form1()
 
 void Form1::buildMenus()
 {
-    const std::pair<std::string_view, void (Form1::*)()> commands[] = {
-        {"quit", &Form1::quit_Click},
-        {"menuaide", &Form1::menuaide_Click},
-        {"menuapropos", &Form1::menuapropos_Click},
+    const std::pair<std::string_view, void (GameWindow::*)()> commands[] = {
+        {design::named(design::form1::kMenu, "quit"), &GameWindow::quit_Click},
+        {design::named(design::form1::kMenu, "menuaide"), &GameWindow::menuaide_Click},
+        {design::named(design::form1::kMenu, "menuapropos"), &GameWindow::menuapropos_Click},
     };
     QHash<QString, QMenu*> menus;
     for (const design::MenuItem& item : design::form1::kMenu) {
@@ -65,9 +65,11 @@ void Form1::buildMenus()
         QAction* action = in ? in->addAction(displayText(item.text))
                              : menuBar()->addAction(displayText(item.text));
         action->setObjectName(name);
-        for (const auto& [command, slot] : commands)
-            if (command == item.name)
-                connect(action, &QAction::triggered, this, slot);
+        for (const auto& command : commands) {
+            const auto slot = command.second; // a binding cannot be captured before C++23
+            if (command.first == item.name)
+                connect(action, &QAction::triggered, this, [this, slot] { (window_.*slot)(); });
+        }
     }
 }
 
@@ -83,33 +85,24 @@ void Form1::buildControls()
     // The fixed layout was drawn for Arial's metrics; the menus keep the desktop's font.
     const design::Window& form = design::form1::kWindow;
     buildForm(form, client_);
-    picture1_ = client_->findChild<QFrame*>(QStringLiteral("Picture1"));
+    picture1_ = child<QFrame>(client_, design::named(form, "Picture1"));
     picture1_->installEventFilter(this);
     for (int i = 0; i < Board::kCellCount; ++i) {
         cells_[i] = new CellImage(i, imageList_,
                                   client_->findChild<QWidget*>(QStringLiteral("Picture1Inner")));
         cells_[i]->hide();
-        connect(cells_[i], &CellImage::clicked, this, [this](int cell) {
-            game_.Image1_Click(cell);
-            if (!game_.ended())
-                announcer_->announce(QString::fromStdString(narration()));
-        });
+        connect(cells_[i], &CellImage::clicked, this,
+                [this](int cell) { window_.Image1_Click(cell); });
     }
-    for (int r = 0; r < Board::kRows; ++r) {
-        rowLabels_[r] = buildArrayLabel(form, design::form1::kLabel1, r, client_);
-        rowLabels_[r]->hide();
+    for (const design::GridCaption& caption : design::gridCaptions()) {
+        captions_.push_back(buildArrayLabel(form, *caption.array, caption.index, client_));
+        captions_.back()->hide();
     }
-    for (int c = 0; c < Board::kColumns; ++c) {
-        columnLabels_[c] = buildArrayLabel(form, design::form1::kLabel2, c, client_);
-        columnLabels_[c]->hide();
-    }
-    frame1_ = client_->findChild<QGroupBox*>(QStringLiteral("Frame1"));
-    label4_ = client_->findChild<QLabel*>(QStringLiteral("Label4"));
-    label6_ = client_->findChild<QLabel*>(QStringLiteral("Label6"));
-    label7_ = client_->findChild<QLabel*>(QStringLiteral("Label7"));
-    slider1_ = client_->findChild<BreathSlider*>(QStringLiteral("Slider1"));
-    connect(slider1_, &BreathSlider::mouseReleased, this, [this] { game_.Slider1_MouseUp(); });
-    progre_ = client_->findChild<TenthsProgressBar*>(QStringLiteral("Progre"));
+    frame1_ = child<QGroupBox>(client_, design::named(form, "Frame1"));
+    label7_ = label(design::named(form, "Label7"));
+    slider1_ = child<BreathSlider>(client_, design::named(form, "Slider1"));
+    connect(slider1_, &BreathSlider::mouseReleased, this, [this] { window_.Slider1_MouseUp(); });
+    progre_ = child<TenthsProgressBar>(client_, design::named(form, "Progre"));
 
     announcer_ = new Announcer(client_);
     // The window fits its menu bar, its client area and any frame drawn around them.
@@ -132,29 +125,33 @@ void Form1::creegrille()
     for (int i = 0; i < Board::kCellCount; ++i) {
         const design::Rect at = design::form1::kImage1.rectOf(i);
         cells_[i]->setGeometry(at.left, at.top, at.width, at.height);
-        cells_[i]->setPictureNumber(static_cast<int>(game_.board().picture(i)));
+        cells_[i]->setPictureNumber(static_cast<int>(game().board().picture(i)));
         cells_[i]->show();
     }
-    for (int r = 0; r < Board::kRows; ++r) {
-        rowLabels_[r]->setText(QString::fromStdString(Board::rowLetter(r * Board::kColumns)));
-        rowLabels_[r]->show();
-    }
-    for (int c = 0; c < Board::kColumns; ++c) {
-        columnLabels_[c]->setText(QString::fromStdString(Board::columnNumber(c)));
-        columnLabels_[c]->show();
+    const std::vector<design::GridCaption> captions = design::gridCaptions();
+    for (std::size_t i = 0; i < captions.size(); ++i) {
+        captions_[i]->setText(QString::fromStdString(captions[i].text));
+        captions_[i]->show();
     }
 }
 
-MessageAnswer Form1::showMessage(const std::string& prompt, const std::string& title,
-                                 MessageButtons buttons)
+QLabel* Form1::label(std::string_view control) const
 {
-    return showMessageBox(this, prompt, title, buttons, narration());
+    return client_->findChild<QLabel*>(QString::fromUtf8(control.data(), control.size()));
 }
 
-std::string Form1::narration()
+MessageAnswer Form1::showBox(const std::string& prompt, const std::string& title,
+                             MessageButtons buttons, const std::string& said, BoxOwner owner)
 {
-    return narrator_.take(game_.restant(), label4_->text().toStdString(),
-                          label6_->text().toStdString());
+    QWidget* over = this;
+    if (owner == BoxOwner::About && about_)
+        over = about_;
+    return showMessageBox(over, prompt, title, buttons, said);
+}
+
+void Form1::announce(const std::string& said)
+{
+    announcer_->announce(QString::fromStdString(said));
 }
 
 void Form1::rendfocus()
@@ -162,50 +159,36 @@ void Form1::rendfocus()
     setFocus(Qt::OtherFocusReason);
 }
 
-void Form1::focusMainWindow()
+void Form1::focusWindow()
 {
     rendfocus();
 }
 
-void Form1::showCellPicture(int cell, int picture)
+void Form1::showPicture(int cell, int picture)
 {
     cells_.at(cell)->setPictureNumber(picture);
-    narrator_.pictureShown(cell, picture);
 }
 
-void Form1::setPlayerScoreText(const std::string& text)
+void Form1::showText(std::string_view control, const std::string& text)
 {
-    label4_->setText(QString::fromStdString(text));
-}
-
-void Form1::setComputerScoreText(const std::string& text)
-{
-    label6_->setText(QString::fromStdString(text));
-}
-
-void Form1::showBanner()
-{
-    label7_->show();
-}
-
-void Form1::setBannerText(const std::string& text)
-{
-    narrator_.bannerShown(text);
-    label7_->setText(displayText(text));
+    QLabel* shown = label(control);
+    shown->setText(displayText(text));
+    if (shown != label7_)
+        return;
     // Two lines of the banner's type do not fit the 25 pixels it was drawn
     // with: it grows downwards just enough, within the score frame.
-    growDownToFit(label7_, design::form1::kWindow.control("Label7").rect.height,
-                  frame1_->height() - design::kSunkenBorder);
+    constexpr int kDesignedHeight = design::form1::kWindow.control("Label7").rect.height;
+    growDownToFit(label7_, kDesignedHeight, frame1_->height() - design::kSunkenBorder);
 }
 
-void Form1::setProgressMaximum(double maximum)
+void Form1::showControl(std::string_view control)
 {
-    progre_->setRealMaximum(maximum);
+    label(control)->show();
 }
 
-void Form1::setProgressValue(double value)
+void Form1::showProgress(const RealProgress& progress)
 {
-    progre_->setRealValue(value);
+    progre_->setProgress(progress);
 }
 
 int Form1::sliderValue()
@@ -223,33 +206,21 @@ void Form1::endProgram()
     QCoreApplication::exit(0);
 }
 
-void Form1::quit_Click()
-{
-    showMessageBox(this, ui_texts::kQuitFarewell, ui_texts::kFarewellTitle, MessageButtons::Ok);
-    endProgram();
-}
-
-void Form1::menuaide_Click()
-{
-    showMessageBox(this, ui_texts::kHelp, ui_texts::kHelpTitle, MessageButtons::Ok);
-}
-
-void Form1::menuapropos_Click()
+void Form1::showAbout()
 {
     if (!about_)
-        about_ = new Dialog();
+        about_ = new Dialog([this] { window_.Command1_Click(); });
     bringToFront(about_); // even from the iconic state
 }
 
-void Form1::Form_QueryUnload()
+void Form1::leaveFarewellFiles()
 {
-    showMessageBox(this, ui_texts::kCloseFarewell, ui_texts::kFarewellTitle, MessageButtons::Ok);
     touchFarewellFilesHere();
 }
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    Form_QueryUnload();
+    window_.Form_QueryUnload();
     event->accept();
 }
 

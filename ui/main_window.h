@@ -3,15 +3,15 @@
 
 #include <array>
 #include <functional>
+#include <vector>
 
 #include <QMainWindow>
 #include <QPointer>
 
 #include "ui/about_dialog.h"
-#include "core/game.h"
-#include "core/game_view.h"
 #include "ui/image_list.h"
-#include "design/turn_narrator.h"
+#include "window/game_window.h"
+#include "window/window_toolkit.h"
 
 class QFrame;
 class QGroupBox;
@@ -25,7 +25,7 @@ class CellImage;
 class TenthsProgressBar;
 
 // Builds the controls and routes their events to the game; holds no rule of its own.
-class Form1 : public QMainWindow, public GameView {
+class Form1 : public QMainWindow, public WindowToolkit {
     Q_OBJECT
 public:
     Form1();
@@ -34,30 +34,28 @@ public:
     // Builds the grid, shows the window, then sets the slider's range.
     void Form_Load();
 
-    const Game& game() const { return game_; }
-    Game& game() { return game_; }
+    const Game& game() const { return window_.game(); }
+    Game& game() { return window_.game(); }
+    GameWindow& gameWindow() { return window_; }
     Dialog* aboutDialog() const { return about_; }
 
     // What ends the program at once. Tests may watch it; the game ends the event loops.
     std::function<void()> programEnder;
 
-    // GameView
-    MessageAnswer showMessage(const std::string& prompt, const std::string& title,
-                              MessageButtons buttons) override;
-    void focusMainWindow() override;
-    void showCellPicture(int cell, int picture) override;
-    void setPlayerScoreText(const std::string& text) override;
-    void setComputerScoreText(const std::string& text) override;
-    void showBanner() override;
-    void setBannerText(const std::string& text) override;
-    void setProgressMaximum(double maximum) override;
-    void setProgressValue(double value) override;
+    // WindowToolkit
+    MessageAnswer showBox(const std::string& prompt, const std::string& title,
+                          MessageButtons buttons, const std::string& said, BoxOwner owner) override;
+    void announce(const std::string& said) override;
+    void focusWindow() override;
+    void showPicture(int cell, int picture) override;
+    void showText(std::string_view control, const std::string& text) override;
+    void showControl(std::string_view control) override;
+    void showProgress(const RealProgress& progress) override;
     int sliderValue() override;
+    void showAbout() override;
     void endProgram() override;
+    void leaveFarewellFiles() override;
 
-    void quit_Click();
-    void menuaide_Click();
-    void menuapropos_Click();
     void rendfocus();
 
 protected:
@@ -69,25 +67,19 @@ private:
     void buildControls();
     void buildMenus();
     void creegrille();
-    void Form_QueryUnload();
-    // What a screen reader is to say of the click so far, taken from the narrator.
-    std::string narration();
+    QLabel* label(std::string_view control) const;
 
     ImageList imageList_;
-    Game game_;
+    GameWindow window_;
     QWidget* client_ = nullptr;
     QFrame* picture1_ = nullptr;
     std::array<CellImage*, Board::kCellCount> cells_{};
-    std::array<QLabel*, Board::kRows> rowLabels_{};
-    std::array<QLabel*, Board::kColumns> columnLabels_{};
+    std::vector<QLabel*> captions_;
     QGroupBox* frame1_ = nullptr;
-    QLabel* label4_ = nullptr;
-    QLabel* label6_ = nullptr;
     QLabel* label7_ = nullptr;
     BreathSlider* slider1_ = nullptr;
     TenthsProgressBar* progre_ = nullptr;
     QPointer<Dialog> about_;
-    TurnNarrator narrator_;
     Announcer* announcer_ = nullptr;
 };
 

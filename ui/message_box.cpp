@@ -12,8 +12,8 @@
 #include <QPushButton>
 #include <QScreen>
 
-#include "ui/desktop/frame_placement.h"
 #include "design/ui_texts.h"
+#include "ui/desktop/frame_placement.h"
 #include "ui/window_look.h"
 
 namespace torvelle {

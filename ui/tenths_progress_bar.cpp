@@ -13,15 +13,9 @@ TenthsProgressBar::TenthsProgressBar(QWidget* parent) : QProgressBar(parent)
     refresh();
 }
 
-void TenthsProgressBar::setRealMaximum(double maximum)
+void TenthsProgressBar::setProgress(const RealProgress& progress)
 {
-    progress_.maximum = maximum;
-    refresh();
-}
-
-void TenthsProgressBar::setRealValue(double value)
-{
-    progress_.value = value;
+    progress_ = progress;
     refresh();
 }
 

@@ -19,8 +19,7 @@ public:
 
     double realMaximum() const { return progress_.maximum; }
     double realValue() const { return progress_.value; }
-    void setRealMaximum(double maximum);
-    void setRealValue(double value);
+    void setProgress(const RealProgress& progress);
 
 private:
     void refresh();

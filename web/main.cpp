@@ -5,10 +5,10 @@
 
 namespace {
 
-torvelle::WebPage& page()
+torvelle::GameWindow& window()
 {
     static torvelle::WebPage page; // the main window's, for as long as the page lives
-    return page;
+    return page.window();
 }
 
 } // namespace
@@ -17,27 +17,32 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void torvelle_click(int cell)
 {
-    page().Image1_Click(cell);
+    window().Image1_Click(cell);
 }
 
 EMSCRIPTEN_KEEPALIVE void torvelle_slider_up()
 {
-    page().Slider1_MouseUp();
+    window().Slider1_MouseUp();
 }
 
 EMSCRIPTEN_KEEPALIVE void torvelle_quit()
 {
-    page().quit_Click();
+    window().quit_Click();
 }
 
 EMSCRIPTEN_KEEPALIVE void torvelle_help()
 {
-    page().menuaide_Click();
+    window().menuaide_Click();
+}
+
+EMSCRIPTEN_KEEPALIVE void torvelle_about()
+{
+    window().menuapropos_Click();
 }
 
 EMSCRIPTEN_KEEPALIVE void torvelle_payment()
 {
-    page().Command1_Click();
+    window().Command1_Click();
 }
 
 } // extern "C"

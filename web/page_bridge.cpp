@@ -24,6 +24,7 @@ EM_ASYNC_JS(int, jsAsk, (const char* title, const char* prompt, const char* said
                                   UTF8ToString(buttons).split('\t'));
 });
 EM_JS(void, jsFocusWindow, (), { torvellePage.focusWindow(); });
+EM_JS(void, jsShowAbout, (), { torvellePage.showAbout(); });
 EM_JS(void, jsAnnounce, (const char* text), { torvellePage.announce(UTF8ToString(text)); });
 EM_JS(void, jsEndGame, (), { torvellePage.endGame(); });
 // clang-format on
@@ -37,14 +38,14 @@ void showPicture(int cell, int picture, const std::string& name)
     jsShowPicture(cell, picture, name.c_str());
 }
 
-void setText(const char* id, const std::string& text)
+void setText(const std::string& id, const std::string& text)
 {
-    jsSetText(id, text.c_str());
+    jsSetText(id.c_str(), text.c_str());
 }
 
-void showControl(const char* id)
+void showControl(const std::string& id)
 {
-    jsShowControl(id);
+    jsShowControl(id.c_str());
 }
 
 void setProgress(int maximum, int value)
@@ -66,6 +67,11 @@ int ask(const std::string& title, const std::string& prompt, const std::string& 
 void focusWindow()
 {
     jsFocusWindow();
+}
+
+void showAbout()
+{
+    jsShowAbout();
 }
 
 void announce(const std::string& text)

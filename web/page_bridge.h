@@ -6,8 +6,8 @@
 namespace torvelle::page {
 
 void showPicture(int cell, int picture, const std::string& name);
-void setText(const char* id, const std::string& text);
-void showControl(const char* id);
+void setText(const std::string& id, const std::string& text);
+void showControl(const std::string& id);
 // The bar counts in tenths, as on the desktop.
 void setProgress(int maximum, int value);
 int sliderValue();
@@ -16,6 +16,8 @@ int sliderValue();
 int ask(const std::string& title, const std::string& prompt, const std::string& said,
         const std::string& buttons);
 void focusWindow();
+// Opens About, or brings it forward as it is.
+void showAbout();
 void announce(const std::string& text);
 // The board no longer reacts; the page offers a new game.
 void endGame();

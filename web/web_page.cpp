@@ -1,112 +1,52 @@
-// web_page.cpp: the page's events into the game, the game's calls out to the page.
+// web_page.cpp: the window's calls out to the page.
 #include "web/web_page.h"
 
 #include "design/cell_name.h"
-#include "web/page_bridge.h"
 #include "design/ui_texts.h"
+#include "web/page_bridge.h"
 
 namespace torvelle {
 
-void WebPage::Image1_Click(int cell)
-{
-    if (ended_)
-        return;
-    game_.Image1_Click(cell);
-    if (!game_.ended())
-        page::announce(narration());
-}
-
-void WebPage::Slider1_MouseUp()
-{
-    if (!ended_)
-        game_.Slider1_MouseUp();
-}
-
-void WebPage::quit_Click()
-{
-    showMessage(std::string(ui_texts::kQuitFarewell), std::string(ui_texts::kFarewellTitle),
-                MessageButtons::Ok);
-    endProgram();
-}
-
-void WebPage::menuaide_Click()
-{
-    showMessage(std::string(ui_texts::kHelp), std::string(ui_texts::kHelpTitle),
-                MessageButtons::Ok);
-}
-
-void WebPage::Command1_Click()
-{
-    showMessage(std::string(ui_texts::kPayment), std::string(ui_texts::kPaymentTitle),
-                MessageButtons::Ok);
-}
-
-std::string WebPage::narration()
-{
-    return narrator_.take(game_.restant(), playerScore_, computerScore_);
-}
-
-MessageAnswer WebPage::showMessage(const std::string& prompt, const std::string& title,
-                                   MessageButtons buttons)
+MessageAnswer WebPage::showBox(const std::string& prompt, const std::string& title,
+                               MessageButtons buttons, const std::string& said,
+                               BoxOwner /*owner: every box of the page is modal to it all*/)
 {
     if (buttons == MessageButtons::Ok) {
-        page::ask(title, prompt, narration(), std::string(ui_texts::kOk));
+        page::ask(title, prompt, said, std::string(ui_texts::kOk));
         return MessageAnswer::Ok;
     }
     const std::string yesNo = std::string(ui_texts::kYes) + '\t' + std::string(ui_texts::kNo);
-    return page::ask(title, prompt, narration(), yesNo) == 0 ? MessageAnswer::Yes
-                                                             : MessageAnswer::No;
+    return page::ask(title, prompt, said, yesNo) == 0 ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-void WebPage::focusMainWindow()
+void WebPage::announce(const std::string& said)
+{
+    page::announce(said);
+}
+
+void WebPage::focusWindow()
 {
     page::focusWindow();
 }
 
-void WebPage::showCellPicture(int cell, int picture)
+void WebPage::showPicture(int cell, int picture)
 {
     page::showPicture(cell, picture, design::cellName(cell, picture));
-    narrator_.pictureShown(cell, picture);
 }
 
-void WebPage::setPlayerScoreText(const std::string& text)
+void WebPage::showText(std::string_view control, const std::string& text)
 {
-    playerScore_ = text;
-    page::setText("Label4", text);
+    page::setText(std::string(control), text);
 }
 
-void WebPage::setComputerScoreText(const std::string& text)
+void WebPage::showControl(std::string_view control)
 {
-    computerScore_ = text;
-    page::setText("Label6", text);
+    page::showControl(std::string(control));
 }
 
-void WebPage::showBanner()
+void WebPage::showProgress(const RealProgress& progress)
 {
-    page::showControl("Label7");
-}
-
-void WebPage::setBannerText(const std::string& text)
-{
-    narrator_.bannerShown(text);
-    page::setText("Label7", text);
-}
-
-void WebPage::setProgressMaximum(double maximum)
-{
-    progress_.maximum = maximum;
-    showProgress();
-}
-
-void WebPage::setProgressValue(double value)
-{
-    progress_.value = value;
-    showProgress();
-}
-
-void WebPage::showProgress()
-{
-    const ProgressSteps steps = progress_.steps();
+    const ProgressSteps steps = progress.steps();
     page::setProgress(steps.maximum, steps.value);
 }
 
@@ -115,9 +55,13 @@ int WebPage::sliderValue()
     return page::sliderValue();
 }
 
+void WebPage::showAbout()
+{
+    page::showAbout();
+}
+
 void WebPage::endProgram()
 {
-    ended_ = true;
     page::endGame();
 }
 

@@ -1,55 +1,37 @@
 // web_page.h: Form1 as a page in the browser: the board, the scores, the slider and the menus,
-// drawn by the page's script from the rules' calls.
+// drawn by the page's script from the window's calls.
 #pragma once
 
 #include <string>
 
-#include "design/form1_design.h"
-#include "core/game.h"
-#include "core/game_view.h"
-#include "design/progress_steps.h"
-#include "design/turn_narrator.h"
+#include "window/game_window.h"
+#include "window/window_toolkit.h"
 
 namespace torvelle {
 
-// Routes the page's events to the game and its calls to the page; holds no rule of its own.
-class WebPage final : public GameView {
+// Hands each of the page's calls to the page's script (page.js); holds no rule of its own.
+class WebPage final : public WindowToolkit {
 public:
-    WebPage() : game_(*this) {}
+    WebPage() : window_(*this) {}
 
-    void Image1_Click(int cell);
-    void Slider1_MouseUp();
-    void quit_Click();
-    void menuaide_Click();
-    // The About dialog's "Payement".
-    void Command1_Click();
+    GameWindow& window() { return window_; }
 
-    // GameView
-    MessageAnswer showMessage(const std::string& prompt, const std::string& title,
-                              MessageButtons buttons) override;
-    void focusMainWindow() override;
-    void showCellPicture(int cell, int picture) override;
-    void setPlayerScoreText(const std::string& text) override;
-    void setComputerScoreText(const std::string& text) override;
-    void showBanner() override;
-    void setBannerText(const std::string& text) override;
-    void setProgressMaximum(double maximum) override;
-    void setProgressValue(double value) override;
+    MessageAnswer showBox(const std::string& prompt, const std::string& title,
+                          MessageButtons buttons, const std::string& said, BoxOwner owner) override;
+    void announce(const std::string& said) override;
+    void focusWindow() override;
+    void showPicture(int cell, int picture) override;
+    void showText(std::string_view control, const std::string& text) override;
+    void showControl(std::string_view control) override;
+    void showProgress(const RealProgress& progress) override;
     int sliderValue() override;
+    void showAbout() override;
     void endProgram() override;
+    // A page leaves no files.
+    void leaveFarewellFiles() override {}
 
 private:
-    // What a screen reader is to be told of the click so far, taken from the narrator.
-    std::string narration();
-    void showProgress();
-
-    Game game_;
-    TurnNarrator narrator_;
-    std::string playerScore_;
-    std::string computerScore_;
-    RealProgress progress_{design::form1::kProgreMaximum};
-    // The page cannot end its program: once ended, the rules hear no more of it.
-    bool ended_ = false;
+    GameWindow window_;
 };
 
 } // namespace torvelle

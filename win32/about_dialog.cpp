@@ -6,10 +6,9 @@
 #include <vector>
 
 #include "design/dialog_design.h"
-#include "win32/french_message_box.h"
+#include "design/ui_texts.h"
 #include "win32/resource_ids.h"
 #include "win32/screen_scale.h"
-#include "design/ui_texts.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -41,8 +40,8 @@ std::string versionFromResource()
 
 } // namespace
 
-Dialog::Dialog(HINSTANCE instance, std::function<void()> closed)
-    : instance_(instance), closed_(std::move(closed))
+Dialog::Dialog(HINSTANCE instance, std::function<void()> askPayment, std::function<void()> closed)
+    : instance_(instance), askPayment_(std::move(askPayment)), closed_(std::move(closed))
 {
     registerWindowClass(instance, kClass, procedure,
                         LoadIconW(instance, MAKEINTRESOURCEW(TORVELLE_ICON_BINOCULARS)));
@@ -55,7 +54,7 @@ Dialog::Dialog(HINSTANCE instance, std::function<void()> closed)
 
     form_ = std::make_unique<FormBuilder>(design::dialog::kWindow, hwnd_, instance);
     form_->applyScale(dpi);
-    focusOnReturn_ = form_->get("OKButton");
+    focusOnReturn_ = form_->get(design::named(design::dialog::kWindow, "OKButton"));
     Form_Load();
 
     const SIZE outer =
@@ -71,10 +70,10 @@ Dialog::~Dialog() = default;
 
 void Dialog::Form_Load()
 {
-    const HWND label3 = form_->get("Label3");
+    const HWND label3 = form_->get(design::named(design::dialog::kWindow, "Label3"));
     SetWindowTextW(label3, wide(ui_texts::kAboutNotice).c_str());
     form_->fitToText(label3);
-    const HWND label2 = form_->get("Label2");
+    const HWND label2 = form_->get(design::named(design::dialog::kWindow, "Label2"));
     SetWindowTextW(label2, wide(versionFromResource()).c_str());
     form_->fitToText(label2);
 }
@@ -86,7 +85,7 @@ void Dialog::OKButton_Click()
 
 void Dialog::Command1_Click()
 {
-    frenchMessageBox(hwnd_, ui_texts::kPayment, ui_texts::kPaymentTitle, MessageButtons::Ok);
+    askPayment_();
 }
 
 LRESULT Dialog::handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -96,9 +95,9 @@ LRESULT Dialog::handle(UINT message, WPARAM wParam, LPARAM lParam)
     switch (message) {
     case WM_COMMAND: {
         const int id = LOWORD(wParam);
-        if (id == form_->idOf("OKButton")) {
+        if (id == form_->idOf(design::named(design::dialog::kWindow, "OKButton"))) {
             OKButton_Click();
-        } else if (id == form_->idOf("Command1")) {
+        } else if (id == form_->idOf(design::named(design::dialog::kWindow, "Command1"))) {
             Command1_Click();
         } else if (id == IDOK) { // Enter: neither button is the default, yet the focused one
             if (const HWND focused = GetFocus(); focused && GetParent(focused) == hwnd_)

@@ -14,8 +14,9 @@ namespace torvelle::win32 {
 
 class Dialog {
 public:
-    // Shown at once, centred on the screen, the focus on OK. `closed` runs once it is gone.
-    Dialog(HINSTANCE instance, std::function<void()> closed);
+    // Shown at once, centred on the screen, the focus on OK. `askPayment` shows "Payement"'s
+    // box, which the game's window holds; `closed` runs once the dialog is gone.
+    Dialog(HINSTANCE instance, std::function<void()> askPayment, std::function<void()> closed);
     Dialog(const Dialog&) = delete;
     Dialog& operator=(const Dialog&) = delete;
 
@@ -30,6 +31,7 @@ private:
     void Command1_Click();
 
     HINSTANCE instance_;
+    std::function<void()> askPayment_;
     std::function<void()> closed_;
     HWND hwnd_ = nullptr;
     HWND focusOnReturn_ = nullptr;

@@ -7,8 +7,8 @@
 
 #include <windows.h>
 
-#include "win32/drawn_controls.h"
 #include "design/form.h"
+#include "win32/drawn_controls.h"
 
 namespace torvelle::win32 {
 

@@ -6,17 +6,17 @@
 
 #include <commctrl.h>
 
+#include "design/form1_design.h"
+#include "design/grid_captions.h"
 #include "win32/about_dialog.h"
 #include "win32/announcer.h"
 #include "win32/breath_slider.h"
 #include "win32/drawn_labels.h"
 #include "win32/farewell_files.h"
-#include "design/form1_design.h"
 #include "win32/form_builder.h"
 #include "win32/french_message_box.h"
 #include "win32/resource_ids.h"
 #include "win32/screen_scale.h"
-#include "design/ui_texts.h"
 #include "win32/wide_text.h"
 #include "win32/window_class.h"
 
@@ -38,15 +38,9 @@ Form1* formOf(HWND window)
     return reinterpret_cast<Form1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-void setText(HWND control, std::string_view text)
-{
-    SetWindowTextW(control, wide(text).c_str());
-    UpdateWindow(control); // shown at once: the rules go on before the next message
-}
-
 } // namespace
 
-Form1::Form1(HINSTANCE instance) : instance_(instance), game_(*this)
+Form1::Form1(HINSTANCE instance) : instance_(instance), window_(*this)
 {
     registerWindowClass(instance, kClass, procedure,
                         LoadIconW(instance, MAKEINTRESOURCEW(TORVELLE_ICON_FRANCE)));
@@ -93,21 +87,15 @@ void Form1::buildControls()
     // In tab order: the grid box (2), the score frame (3), the slider (9).
     grid_ = std::make_unique<GridBox>(hwnd_, instance_);
     form_ = std::make_unique<FormBuilder>(form1::kWindow, hwnd_, instance_);
-    label4_ = form_->get("Label4");
-    label6_ = form_->get("Label6");
-    label7_ = form_->get("Label7");
-    slider1_ = std::make_unique<BreathSlider>(form_->get("Slider1"), [this] {
-        if (!ended_)
-            game_.Slider1_MouseUp();
-    });
-    progre_ = form_->get("Progre");
-    refreshProgress();
+    label7_ = form_->get(design::named(form1::kWindow, "Label7"));
+    slider1_ = std::make_unique<BreathSlider>(form_->get(design::named(form1::kWindow, "Slider1")),
+                                              [this] { window_.Slider1_MouseUp(); });
+    progre_ = form_->get(design::named(form1::kWindow, "Progre"));
+    showProgress({form1::kProgreMaximum});
     // The row letters and column numbers, drawn once captioned at load.
     labels_ = std::make_unique<DrawnLabels>(hwnd_, *form_);
-    for (int r = 0; r < Board::kRows; ++r)
-        labels_->add(form1::kLabel1, r);
-    for (int c = 0; c < Board::kColumns; ++c)
-        labels_->add(form1::kLabel2, c);
+    for (const design::GridCaption& caption : design::gridCaptions())
+        labels_->add(*caption.array, caption.index);
     announcer_ = std::make_unique<Announcer>(hwnd_, instance_);
 }
 
@@ -129,10 +117,9 @@ void Form1::applyScale(UINT dpi)
 void Form1::Form_Load()
 {
     // creegrille: the cells were made with the window; the labels get their captions.
-    for (int r = 0; r < Board::kRows; ++r)
-        labels_->setText(r, Board::rowLetter(r * Board::kColumns));
-    for (int c = 0; c < Board::kColumns; ++c)
-        labels_->setText(Board::kRows + c, Board::columnNumber(c));
+    const std::vector<design::GridCaption> captions = design::gridCaptions();
+    for (std::size_t i = 0; i < captions.size(); ++i)
+        labels_->setText(static_cast<int>(i), captions[i].text);
     centreOnWorkArea(hwnd_);
     ShowWindow(hwnd_, SW_SHOW);
     UpdateWindow(hwnd_);
@@ -140,71 +127,49 @@ void Form1::Form_Load()
     SetFocus(grid_->hwnd());
 }
 
-MessageAnswer Form1::showMessage(const std::string& prompt, const std::string& title,
-                                 MessageButtons buttons)
+MessageAnswer Form1::showBox(const std::string& prompt, const std::string& title,
+                             MessageButtons buttons, const std::string& said, BoxOwner owner)
 {
-    tell(); // what led to the box, before the box itself
-    return frenchMessageBox(hwnd_, prompt, title, buttons);
+    announce(said); // what led to the box, before the box itself
+    const HWND over = owner == BoxOwner::About && about_ ? about_->hwnd() : hwnd_;
+    return frenchMessageBox(over, prompt, title, buttons);
 }
 
-void Form1::tell()
+void Form1::announce(const std::string& said)
 {
-    const std::string said =
-        narrator_.take(game_.restant(), windowText(label4_), windowText(label6_));
     if (!said.empty())
         announcer_->announce(said);
 }
 
-void Form1::focusMainWindow()
+void Form1::focusWindow()
 {
     SetFocus(hwnd_);
 }
 
-void Form1::showCellPicture(int cell, int picture)
+void Form1::showPicture(int cell, int picture)
 {
     grid_->setPicture(cell, picture);
-    narrator_.pictureShown(cell, picture);
 }
 
-void Form1::setPlayerScoreText(const std::string& text)
+void Form1::showText(std::string_view control, const std::string& text)
 {
-    setText(label4_, text);
+    const HWND shown = form_->get(control);
+    SetWindowTextW(shown, wide(text).c_str());
+    if (shown == label7_)
+        form_->growDownToFit(label7_); // two lines of its type need more than its design's height
+    UpdateWindow(shown);               // shown at once: the rules go on before the next message
 }
 
-void Form1::setComputerScoreText(const std::string& text)
+void Form1::showControl(std::string_view control)
 {
-    setText(label6_, text);
+    const HWND shown = form_->get(control);
+    ShowWindow(shown, SW_SHOW);
+    UpdateWindow(shown);
 }
 
-void Form1::showBanner()
+void Form1::showProgress(const RealProgress& progress)
 {
-    ShowWindow(label7_, SW_SHOW);
-    UpdateWindow(label7_);
-}
-
-void Form1::setBannerText(const std::string& text)
-{
-    narrator_.bannerShown(text);
-    SetWindowTextW(label7_, wide(text).c_str());
-    form_->growDownToFit(label7_); // two lines of its type need more than its design's height
-    UpdateWindow(label7_);
-}
-
-void Form1::setProgressMaximum(double maximum)
-{
-    progress_.maximum = maximum;
-    refreshProgress();
-}
-
-void Form1::setProgressValue(double value)
-{
-    progress_.value = value;
-    refreshProgress();
-}
-
-void Form1::refreshProgress()
-{
-    const ProgressSteps steps = progress_.steps();
+    const ProgressSteps steps = progress.steps();
     SendMessageW(progre_, PBM_SETRANGE32, 0, steps.maximum);
     SendMessageW(progre_, PBM_SETPOS, steps.value, 0);
     UpdateWindow(progre_);
@@ -218,28 +183,17 @@ int Form1::sliderValue()
 void Form1::endProgram()
 {
     // At once: no farewell, no files; nothing more is shown.
-    ended_ = true;
     if (about_)
         ShowWindow(about_->hwnd(), SW_HIDE);
     ShowWindow(hwnd_, SW_HIDE);
     PostQuitMessage(0);
 }
 
-void Form1::quit_Click()
-{
-    frenchMessageBox(hwnd_, ui_texts::kQuitFarewell, ui_texts::kFarewellTitle, MessageButtons::Ok);
-    endProgram();
-}
-
-void Form1::menuaide_Click()
-{
-    frenchMessageBox(hwnd_, ui_texts::kHelp, ui_texts::kHelpTitle, MessageButtons::Ok);
-}
-
-void Form1::menuapropos_Click()
+void Form1::showAbout()
 {
     if (!about_) {
-        about_ = new Dialog(instance_, [this] { aboutClosed(); });
+        about_ = new Dialog(
+            instance_, [this] { window_.Command1_Click(); }, [this] { aboutClosed(); });
         return;
     }
     // Already open: only brought to the front, its texts unchanged.
@@ -248,38 +202,34 @@ void Form1::menuapropos_Click()
     SetForegroundWindow(about_->hwnd());
 }
 
+void Form1::leaveFarewellFiles()
+{
+    touchFarewellFilesHere();
+}
+
 void Form1::aboutClosed()
 {
     about_ = nullptr;
-    if (!hwnd_ && !ended_)
+    if (!hwnd_ && !window_.ended())
         PostQuitMessage(0); // the last window of the game
-}
-
-void Form1::Form_QueryUnload()
-{
-    frenchMessageBox(hwnd_, ui_texts::kCloseFarewell, ui_texts::kFarewellTitle, MessageButtons::Ok);
-    touchFarewellFilesHere();
 }
 
 void Form1::command(int id)
 {
     if (id >= GridBox::kFirstCellId && id < GridBox::kFirstCellId + Board::kCellCount) {
-        if (ended_ || !IsWindowEnabled(hwnd_))
-            return;
-        game_.Image1_Click(id - GridBox::kFirstCellId);
-        if (!ended_)
-            tell();
+        if (IsWindowEnabled(hwnd_))
+            window_.Image1_Click(id - GridBox::kFirstCellId);
         return;
     }
     if (id < kFirstMenuId || id >= kFirstMenuId + static_cast<int>(std::size(form1::kMenu)))
         return; // Enter and Escape do nothing here
     const std::string_view chosen = form1::kMenu[id - kFirstMenuId].name;
-    if (chosen == "quit")
-        quit_Click();
-    else if (chosen == "menuaide")
-        menuaide_Click();
-    else if (chosen == "menuapropos")
-        menuapropos_Click();
+    if (chosen == design::named(form1::kMenu, "quit"))
+        window_.quit_Click();
+    else if (chosen == design::named(form1::kMenu, "menuaide"))
+        window_.menuaide_Click();
+    else if (chosen == design::named(form1::kMenu, "menuapropos"))
+        window_.menuapropos_Click();
 }
 
 void Form1::paintBackground(HDC dc)
@@ -288,7 +238,7 @@ void Form1::paintBackground(HDC dc)
     GetClientRect(hwnd_, &client);
     // The desktop's scroll-bar colour, and the controls' colour inside the score frame.
     FillRect(dc, &client, form_->ground());
-    const RECT frame = form_->onScreen(form_->placeOf("Frame1"));
+    const RECT frame = form_->onScreen(form_->placeOf(design::named(form1::kWindow, "Frame1")));
     FillRect(dc, &frame, GetSysColorBrush(COLOR_BTNFACE));
 }
 
@@ -330,12 +280,12 @@ LRESULT Form1::handle(UINT message, WPARAM wParam, LPARAM lParam)
         }
         return 0;
     case WM_CLOSE:
-        Form_QueryUnload();
+        window_.Form_QueryUnload();
         DestroyWindow(hwnd_);
         return 0;
     case WM_DESTROY:
         hwnd_ = nullptr;
-        if (!about_ && !ended_)
+        if (!about_ && !window_.ended())
             PostQuitMessage(0);
         return 0;
     default: return DefWindowProcW(hwnd_, message, wParam, lParam);

@@ -6,17 +6,15 @@
 
 #include <windows.h>
 
+#include "design/form1_design.h"
 #include "win32/announcer.h"
 #include "win32/breath_slider.h"
 #include "win32/drawn_labels.h"
-#include "design/form1_design.h"
 #include "win32/form_builder.h"
-#include "core/game.h"
-#include "core/game_view.h"
 #include "win32/grid_box.h"
-#include "design/progress_steps.h"
-#include "design/turn_narrator.h"
 #include "win32/window_class.h"
+#include "window/game_window.h"
+#include "window/window_toolkit.h"
 
 namespace torvelle::win32 {
 
@@ -24,7 +22,7 @@ class Dialog;
 
 // Builds its controls at the places the game has always had them, scaled to the screen, and
 // routes their events to the rules. The program ends once none of its windows is left.
-class Form1 final : public GameView {
+class Form1 final : public WindowToolkit {
 public:
     explicit Form1(HINSTANCE instance);
     ~Form1() override = default;
@@ -36,18 +34,18 @@ public:
     // The window shown, centred on the screen, the slider's range set, the focus on the grid.
     void Form_Load();
 
-    MessageAnswer showMessage(const std::string& prompt, const std::string& title,
-                              MessageButtons buttons) override;
-    void focusMainWindow() override;
-    void showCellPicture(int cell, int picture) override;
-    void setPlayerScoreText(const std::string& text) override;
-    void setComputerScoreText(const std::string& text) override;
-    void showBanner() override;
-    void setBannerText(const std::string& text) override;
-    void setProgressMaximum(double maximum) override;
-    void setProgressValue(double value) override;
+    MessageAnswer showBox(const std::string& prompt, const std::string& title,
+                          MessageButtons buttons, const std::string& said, BoxOwner owner) override;
+    void announce(const std::string& said) override;
+    void focusWindow() override;
+    void showPicture(int cell, int picture) override;
+    void showText(std::string_view control, const std::string& text) override;
+    void showControl(std::string_view control) override;
+    void showProgress(const RealProgress& progress) override;
     int sliderValue() override;
+    void showAbout() override;
     void endProgram() override;
+    void leaveFarewellFiles() override;
 
 private:
     static LRESULT CALLBACK procedure(HWND, UINT, WPARAM, LPARAM);
@@ -56,33 +54,22 @@ private:
     void buildMenus();
     void applyScale(UINT dpi);
     void paintBackground(HDC dc);
-    // Tells a screen reader what the click has shown so far.
-    void tell();
     void command(int id);
-    void refreshProgress();
     void aboutClosed();
-
-    void quit_Click();
-    void menuaide_Click();
-    void menuapropos_Click();
-    void Form_QueryUnload();
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
     std::unique_ptr<GridBox> grid_;
     std::unique_ptr<FormBuilder> form_;
     std::unique_ptr<Announcer> announcer_;
-    HWND label4_ = nullptr, label6_ = nullptr, label7_ = nullptr;
+    HWND label7_ = nullptr;
     std::unique_ptr<BreathSlider> slider1_;
     HWND progre_ = nullptr;
     std::unique_ptr<DrawnLabels> labels_;
     WindowIcons icons_;
-    RealProgress progress_{design::form1::kProgreMaximum};
-    bool ended_ = false;
     HWND focusOnReturn_ = nullptr;
     Dialog* about_ = nullptr;
-    TurnNarrator narrator_;
-    Game game_;
+    GameWindow window_;
 };
 
 } // namespace torvelle::win32

@@ -6,8 +6,8 @@
 
 #include <commctrl.h>
 
-#include "win32/classic_look.h"
 #include "design/readable_colour.h"
+#include "win32/classic_look.h"
 #include "win32/screen_scale.h"
 #include "win32/wide_text.h"
 

@@ -2,11 +2,11 @@
 #include "win32/grid_box.h"
 
 #include "design/cell_name.h"
+#include "design/form1_design.h"
+#include "design/ui_texts.h"
 #include "win32/com_apartment.h"
 #include "win32/drawn_accessible.h"
-#include "design/form1_design.h"
 #include "win32/screen_scale.h"
-#include "design/ui_texts.h"
 #include "win32/window_class.h"
 
 #include <oleacc.h>
@@ -79,7 +79,8 @@ void GridBox::act(int cell) const
 void GridBox::applyScale(UINT dpi)
 {
     dpi_ = dpi;
-    const design::Rect box = design::form1::kWindow.control("Picture1").rect;
+    const design::Rect box =
+        design::form1::kWindow.control(design::named(design::form1::kWindow, "Picture1")).rect;
     MoveWindow(box_, scaled(box.left, dpi), scaled(box.top, dpi), scaled(box.width, dpi),
                scaled(box.height, dpi), TRUE);
 }

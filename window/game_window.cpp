@@ -1,0 +1,147 @@
+// game_window.cpp: the window's events into the rules, the menus' boxes, and the turn's words.
+#include "window/game_window.h"
+
+#include <utility>
+
+#include "design/ui_texts.h"
+
+namespace torvelle {
+
+using design::named;
+namespace form1 = design::form1;
+
+GameWindow::GameWindow(WindowToolkit& toolkit) : toolkit_(toolkit), game_(*this)
+{}
+
+GameWindow::GameWindow(WindowToolkit& toolkit, std::unique_ptr<DrawSource> draws)
+    : toolkit_(toolkit), game_(*this, std::move(draws))
+{}
+
+void GameWindow::Image1_Click(int cell)
+{
+    if (ended_)
+        return;
+    game_.Image1_Click(cell);
+    const std::string said = narration();
+    if (!ended_ && !said.empty())
+        toolkit_.announce(said);
+}
+
+void GameWindow::Slider1_MouseUp()
+{
+    if (!ended_)
+        game_.Slider1_MouseUp();
+}
+
+void GameWindow::quit_Click()
+{
+    if (ended_)
+        return;
+    box(ui_texts::kQuitFarewell, ui_texts::kFarewellTitle, BoxOwner::MainWindow);
+    endProgram();
+}
+
+void GameWindow::menuaide_Click()
+{
+    if (ended_)
+        return;
+    box(ui_texts::kHelp, ui_texts::kHelpTitle, BoxOwner::MainWindow);
+}
+
+void GameWindow::menuapropos_Click()
+{
+    if (ended_)
+        return;
+    toolkit_.showAbout();
+}
+
+void GameWindow::Command1_Click()
+{
+    if (ended_)
+        return;
+    box(ui_texts::kPayment, ui_texts::kPaymentTitle, BoxOwner::About);
+}
+
+void GameWindow::Form_QueryUnload()
+{
+    if (ended_)
+        return; // the game ended without a farewell
+    box(ui_texts::kCloseFarewell, ui_texts::kFarewellTitle, BoxOwner::MainWindow);
+    toolkit_.leaveFarewellFiles();
+}
+
+MessageAnswer GameWindow::box(std::string_view prompt, std::string_view title, BoxOwner owner)
+{
+    return toolkit_.showBox(std::string(prompt), std::string(title), MessageButtons::Ok,
+                            narration(), owner);
+}
+
+std::string GameWindow::narration()
+{
+    return narrator_.take(game_.restant(), game_.playerScoreText(), game_.computerScoreText());
+}
+
+MessageAnswer GameWindow::showMessage(const std::string& prompt, const std::string& title,
+                                      MessageButtons buttons)
+{
+    return toolkit_.showBox(prompt, title, buttons, narration(), BoxOwner::MainWindow);
+}
+
+void GameWindow::focusMainWindow()
+{
+    toolkit_.focusWindow();
+}
+
+void GameWindow::showCellPicture(int cell, int picture)
+{
+    toolkit_.showPicture(cell, picture);
+    narrator_.pictureShown(cell, picture);
+}
+
+void GameWindow::setPlayerScoreText(const std::string& text)
+{
+    toolkit_.showText(named(form1::kWindow, "Label4"), text);
+}
+
+void GameWindow::setComputerScoreText(const std::string& text)
+{
+    toolkit_.showText(named(form1::kWindow, "Label6"), text);
+}
+
+void GameWindow::showBanner()
+{
+    toolkit_.showControl(named(form1::kWindow, "Label7"));
+}
+
+void GameWindow::setBannerText(const std::string& text)
+{
+    narrator_.bannerShown(text);
+    toolkit_.showText(named(form1::kWindow, "Label7"), text);
+}
+
+void GameWindow::setProgressMaximum(double maximum)
+{
+    progress_.maximum = maximum;
+    toolkit_.showProgress(progress_);
+}
+
+void GameWindow::setProgressValue(double value)
+{
+    progress_.value = value;
+    toolkit_.showProgress(progress_);
+}
+
+int GameWindow::sliderValue()
+{
+    return toolkit_.sliderValue();
+}
+
+void GameWindow::endProgram()
+{
+    if (ended_)
+        return;
+    ended_ = true;
+    toolkit_.endProgram();
+}
+
+} // namespace torvelle
