@@ -1,6 +1,10 @@
 // page.js: the page's side of the game. It passes the player's clicks to the rules (torvelle.js,
 // built from the same C++ as the desktop's) and shows what they do: pictures, texts, boxes. Every
 // text comes from the rules or from the page as it was written from the design.
+import {
+    Dialog, Dialog_Command1, Dialog_OKButton, Form1, Picture1, Progre, Slider1, aide, menuaide,
+    menuapropos, quit,
+} from './controls.js';
 import { keptGame } from './kept_game.js';
 
 // The rules this page was built with; filled in when the site is built.
@@ -14,7 +18,7 @@ window.torvellePage = (() => {
     // for the rules to arrive.
     let calls = new Promise((resolve) => { started = resolve; });
     let lastCell = -1;
-    const slider = $('Slider1');
+    const slider = $(Slider1);
     const kept = keptGame(RULES_VERSION, { min: Number(slider.min), max: Number(slider.max) });
     // While the kept inputs are played again: those not played yet. Nothing is told meanwhile.
     let replaying = null;
@@ -37,8 +41,10 @@ window.torvellePage = (() => {
         return call(RULES_CALLS[kind], ...(kind === 'c' ? [value] : []));
     }
 
+    // The click is lost, and said to be; the next ones are played.
     function failed(error) {
         console.error('torvelle:', error);
+        $('said').textContent = $('said').dataset.failed;
     }
 
     // The kept game, played again at load. A record that does not replay (an answer where no
@@ -63,7 +69,7 @@ window.torvellePage = (() => {
 
     function goLive() {
         replaying = null;
-        $('Form1').removeAttribute('aria-busy');
+        $(Form1).removeAttribute('aria-busy');
     }
 
     // A box met while replaying takes its kept answer; the box that was open when the page
@@ -125,7 +131,7 @@ window.torvellePage = (() => {
     }
 
     function showPicture(cell, picture, name) {
-        const button = $('Picture1').querySelectorAll('.cell')[cell];
+        const button = $(Picture1).querySelectorAll('.cell')[cell];
         button.firstChild.src = `pictures/${picture}.svg`;
         button.setAttribute('aria-label', name);
     }
@@ -135,7 +141,7 @@ window.torvellePage = (() => {
     }
 
     function setProgress(maximum, value) {
-        const bar = $('Progre');
+        const bar = $(Progre);
         bar.max = Math.max(maximum, 1);
         bar.value = Math.min(value, maximum);
     }
@@ -148,20 +154,20 @@ window.torvellePage = (() => {
     // A page cannot end its program: the window stops reacting and a new game is offered.
     function endGame() {
         kept.clear();
-        $('Form1').inert = true;
-        $('Dialog').close();
+        $(Form1).inert = true;
+        $(Dialog).close();
         $('ended').hidden = false;
         $('newGame').focus();
     }
 
     // The "&?" drop-down, and the menu bar's keys.
     function closeMenu() {
-        $('aide-menu').hidden = true;
-        $('aide').setAttribute('aria-expanded', 'false');
+        $(`${aide}-menu`).hidden = true;
+        $(aide).setAttribute('aria-expanded', 'false');
     }
     function openMenu() {
-        const menu = $('aide-menu');
-        const opener = $('aide');
+        const menu = $(`${aide}-menu`);
+        const opener = $(aide);
         // Under its title, in the window: the menu bar is placed in it on a phone.
         const bar = opener.offsetParent === opener.parentElement ? opener.parentElement : null;
         menu.style.left = `${opener.offsetLeft + (bar?.offsetLeft ?? 0)}px`;
@@ -171,11 +177,11 @@ window.torvellePage = (() => {
         menu.firstChild.focus();
     }
     function menuKeys(event) {
-        const items = [...$('aide-menu').children];
+        const items = [...$(`${aide}-menu`).children];
         const at = items.indexOf(document.activeElement);
         if (event.key === 'Escape') {
             closeMenu();
-            $('aide').focus();
+            $(aide).focus();
         } else if (event.key === 'ArrowDown' || event.key === 'ArrowUp') {
             const step = event.key === 'ArrowDown' ? 1 : items.length - 1;
             items[(at + step) % items.length].focus();
@@ -186,10 +192,10 @@ window.torvellePage = (() => {
     }
 
     function openAbout() {
-        const about = $('Dialog');
+        const about = $(Dialog);
         if (!about.open)
             about.show();
-        $('Dialog-OKButton').focus();
+        $(Dialog_OKButton).focus();
     }
 
     // Where the slider's keys step by its large step, as the desktop's does.
@@ -205,7 +211,7 @@ window.torvellePage = (() => {
     }
 
     function wire() {
-        const grid = $('Picture1');
+        const grid = $(Picture1);
         grid.addEventListener('click', (event) => {
             const cell = event.target.closest('.cell');
             if (!cell)
@@ -235,40 +241,40 @@ window.torvellePage = (() => {
         });
         slider.addEventListener('contextmenu', (event) => event.preventDefault());
         slider.addEventListener('keydown', sliderKeys);
-        $('quit').addEventListener('click', () => play('q'));
-        $('aide').addEventListener('click', () =>
-            $('aide-menu').hidden ? openMenu() : closeMenu());
-        $('aide-menu').addEventListener('keydown', menuKeys);
-        $('menuaide').addEventListener('click', () => {
+        $(quit).addEventListener('click', () => play('q'));
+        $(aide).addEventListener('click', () =>
+            $(`${aide}-menu`).hidden ? openMenu() : closeMenu());
+        $(`${aide}-menu`).addEventListener('keydown', menuKeys);
+        $(menuaide).addEventListener('click', () => {
             closeMenu();
             play('h');
         });
-        $('menuapropos').addEventListener('click', () => {
+        $(menuapropos).addEventListener('click', () => {
             closeMenu();
-            openAbout();
+            calls = calls.then(() => call('torvelle_about')).catch(failed); // not kept
         });
         document.addEventListener('pointerdown', (event) => {
-            if (!event.target.closest('#aide, #aide-menu'))
+            if (!event.target.closest(`#${aide}, #${aide}-menu`))
                 closeMenu();
         });
-        $('Dialog-OKButton').addEventListener('click', () => $('Dialog').close());
-        $('Dialog').querySelector('.close').addEventListener('click', () => $('Dialog').close());
-        $('Dialog-Command1').addEventListener('click', () => play('p'));
+        $(Dialog_OKButton).addEventListener('click', () => $(Dialog).close());
+        $(Dialog).querySelector('.close').addEventListener('click', () => $(Dialog).close());
+        $(Dialog_Command1).addEventListener('click', () => play('p'));
         $('newGame').addEventListener('click', () => location.reload());
         document.addEventListener('contextmenu', (event) => event.preventDefault());
     }
 
     function focusWindow() {
-        $('Form1').focus({ preventScroll: true });
+        $(Form1).focus({ preventScroll: true });
     }
 
     // Loaded once the page and its board are on the screen.
     wire();
-    $('Picture1').focus({ preventScroll: true }); // the grid has the keyboard at start
+    $(Picture1).focus({ preventScroll: true }); // the grid has the keyboard at start
     const early = window.torvelleEarly;
     document.removeEventListener('click', early.keep, true);
     if (kept.inputs.length) // the game is being brought back
-        $('Form1').setAttribute('aria-busy', 'true');
+        $(Form1).setAttribute('aria-busy', 'true');
     calls = calls.then(replay);
     early.cells.forEach((cell) => play('c', cell));
     const rules = document.createElement('script');
@@ -279,8 +285,8 @@ window.torvellePage = (() => {
 
     return {
         ask, showPicture, setText, showControl: (id) => { $(id).hidden = false; },
-        setProgress, sliderValue: () => Number(slider.value), focusWindow, announce,
-        endGame, started: () => started(),
+        setProgress, sliderValue: () => Number(slider.value), focusWindow, showAbout: openAbout,
+        announce, endGame, started: () => started(),
     };
 })();
 

@@ -9,16 +9,17 @@
 
 #include "core/board.h"
 #include "core/cell.h"
+#include "core/texts.h"
 #include "design/cell_name.h"
 #include "design/colour_scheme.h"
 #include "design/dialog_arrangements.h"
 #include "design/dialog_design.h"
 #include "design/form1_arrangements.h"
 #include "design/form1_design.h"
-#include "web/form_html.h"
-#include "core/texts.h"
+#include "design/grid_captions.h"
 #include "design/ui_texts.h"
 #include "generated/version.h"
+#include "web/form_html.h"
 
 namespace {
 
@@ -120,10 +121,8 @@ std::string mainWindow()
         ticks += "<option value=\"" + std::to_string(value) + "\">";
     form.inside[""] = ticks + "</datalist>";
     std::string labels;
-    for (int r = 0; r < Board::kRows; ++r)
-        labels += form.arrayLabel(design::form1::kLabel1, r, Board::rowLetter(r * Board::kColumns));
-    for (int c = 0; c < Board::kColumns; ++c)
-        labels += form.arrayLabel(design::form1::kLabel2, c, Board::columnNumber(c));
+    for (const design::GridCaption& caption : design::gridCaptions())
+        labels += form.arrayLabel(*caption.array, caption.index, caption.text);
     return "<main class=\"window\" id=\"Form1\" tabindex=\"-1\" "
            "aria-labelledby=\"Form1-caption\">" +
            caption("Form1", "france", design::form1::kWindow.caption) + menus() +
@@ -159,34 +158,6 @@ std::string frameCss()
 constexpr int kDesktopWidth = design::form1::kWindow.clientWidth + 2 * kFrameBorder;
 constexpr int kDesktopHeight =
     design::form1::kWindow.clientHeight + kCaptionHeight + kMenuBarHeight + 2 * kFrameBorder;
-
-// The page's script comes once the board is painted, and takes the clicks on cells made
-// before it came.
-std::string startScript()
-{
-    return "<script>(function(){"
-           "var t=window.torvelleEarly={cells:[]};t.keep=function(e){"
-           "var c=e.target.closest&&e.target.closest('.cell');"
-           "if(c&&e.detail<2)t.cells.push(+c.dataset.i)};"
-           "document.addEventListener('click',t.keep,true);"
-           "addEventListener('load',function(){setTimeout(function(){"
-           "var s=document.createElement('script');s.type='module';s.src='page.js';"
-           "document.head.append(s)})})"
-           "})()</script>";
-}
-
-// Before the window is laid out, so that it is laid out once: the arrangement in force scaled
-// as a whole to the screen within its safe area, from its known size, and again whenever the
-// screen changes or turns.
-std::string fitScript()
-{
-    return "<script>(function(){var r=document.documentElement,s=document.getElementById('screen')"
-           ";function fit(){var c=getComputedStyle(s),k=getComputedStyle(r),n=parseFloat;"
-           "r.style.setProperty('--s',Math.min("
-           "(innerWidth-n(c.paddingLeft)-n(c.paddingRight))/n(k.getPropertyValue('--fit-width')),"
-           "(innerHeight-n(c.paddingTop)-n(c.paddingBottom))/n(k.getPropertyValue('--fit-height'))"
-           "))}fit();addEventListener('resize',fit)})()</script>";
-}
 
 std::string schemeCss(const design::ColourScheme& s)
 {
@@ -262,14 +233,22 @@ std::string themeColours()
     return meta;
 }
 
+// Scripts from the site alone, none written in the page, and the rules compiled from it; the
+// style is the page's own, written in it.
+std::string contentSecurityPolicy()
+{
+    return R"(<meta http-equiv="Content-Security-Policy" content="default-src 'self'; )"
+           R"(script-src 'self' 'wasm-unsafe-eval'; style-src 'self' 'unsafe-inline'; )"
+           R"(object-src 'none'; base-uri 'none'; form-action 'none'">)";
+}
+
 // The style comes with the page, so that nothing but the page stands before its first paint.
 std::string page(const std::string& pageCss)
 {
     // The board's picture first of all: the whole board shows it at load.
     const std::string sea = std::to_string(static_cast<int>(Picture::Sea));
-    return "<!doctype html><html lang=\"fr\"><head><meta charset=\"utf-8\">"
-           "<link rel=\"preload\" as=\"image\" href=\"pictures/" +
-           sea +
+    return R"(<!doctype html><html lang="fr"><head><meta charset="utf-8">)" +
+           contentSecurityPolicy() + R"(<link rel="preload" as="image" href="pictures/)" + sea +
            ".svg\">"
            "<meta name=\"viewport\" "
            "content=\"width=device-width,initial-scale=1,viewport-fit=cover\">"
@@ -291,20 +270,42 @@ std::string page(const std::string& pageCss)
            "<link rel=\"icon\" href=\"icons/france.svg\" type=\"image/svg+xml\">"
            "<link rel=\"apple-touch-icon\" href=\"icons/france-180.png\">"
            "<style>" +
-           pageCss + style() + "</style>" + startScript() + "</head><body><div id=\"screen\">" +
-           fitScript() + mainWindow() +
+           pageCss + style() + "</style></head><body><div id=\"screen\">" +
+           // Before the window, so that it is laid out once, at its size.
+           "<script src=\"start.js\"></script>" + mainWindow() +
            R"(<div class="ended" id="ended" role="alertdialog" aria-labelledby="ended-text" hidden>)"
            R"(<p id="ended-text">)" +
            htmlText(ui_texts::kGameEnded) + R"(</p><button type="button" id="newGame">)" +
            htmlText(ui_texts::kNewGame) +
            "</button></div></div>"
-           "<div class=\"unseen\" id=\"said\" role=\"status\" aria-live=\"polite\"></div>"
+           "<div class=\"unseen\" id=\"said\" role=\"status\" aria-live=\"polite\" data-failed=\"" +
+           htmlText(ui_texts::kMoveFailed) +
+           "\"></div>"
            "<dialog class=\"window box\" id=\"box\" role=\"alertdialog\" aria-modal=\"true\" "
            "aria-labelledby=\"box-caption\" aria-describedby=\"box-text box-said\">"
            "<div class=\"caption\"><span id=\"box-caption\"></span></div>"
            "<p id=\"box-text\"></p><p class=\"unseen\" id=\"box-said\"></p>"
            "<div class=\"buttons\" id=\"box-buttons\"></div></dialog>" +
            aboutDialog() + "</body></html>\n";
+}
+
+// The name of every control the page's script finds, from the windows' design: a name the
+// script imports and the design lacks stops the site's build.
+std::string controlNames()
+{
+    std::string js = "// controls.js: written with the page from the windows' design.\n";
+    const auto name = [&js](std::string_view as, std::string_view id) {
+        js += "export const " + std::string(as) + " = '" + std::string(id) + "';\n";
+    };
+    name("Form1", design::form1::kWindow.name);
+    for (const design::Control& control : design::form1::kWindow.controls)
+        name(control.name, control.name);
+    for (const design::MenuItem& item : design::form1::kMenu)
+        name(item.name, item.name);
+    name("Dialog", design::dialog::kWindow.name);
+    for (const design::Control& control : design::dialog::kWindow.controls)
+        name("Dialog_" + std::string(control.name), "Dialog-" + std::string(control.name));
+    return js;
 }
 
 std::string manifest()
@@ -346,7 +347,8 @@ int main(int argc, char* argv[])
         return 1;
     }
     if (!write(site + "/index.html", page(pageCss)) ||
-        !write(site + "/manifest.webmanifest", manifest())) {
+        !write(site + "/manifest.webmanifest", manifest()) ||
+        !write(site + "/controls.js", controlNames())) {
         std::cerr << "page_writer: cannot write into " << site << '\n';
         return 1;
     }

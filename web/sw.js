@@ -3,7 +3,7 @@
 'use strict';
 
 const CACHE = 'torvelle-@SITE_HASH@';
-const FILES = [@SITE_FILES@];
+const FILES = [/* @SITE_FILES@ */];
 
 // Asked again of the server, which sends only what the browser's own copy lacks: the files the
 // first visit has just loaded are not loaded twice, and a new build's never come from an old copy.

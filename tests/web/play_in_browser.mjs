@@ -2,14 +2,16 @@
 // pointer events over the DevTools protocol. A whole game, reloaded on the way, is held against
 // the Qt build's REPLAY of the same clicks; then what a screen reader reads, the game offline, the
 // page on phones, a tablet and a desktop screen (screenshots into SHOTS), kept games that cannot
-// be read, and its texts on dark and forced colours. One line says what failed.
+// be read, and its texts on dark and forced colours; each a named case of node's test runner.
 import { execFileSync } from 'node:child_process';
 import { mkdirSync } from 'node:fs';
+import { after, test } from 'node:test';
 import { chromium } from 'playwright-core';
 import { serveSite } from './site_server.mjs';
 
 const [siteRoot, replay, shots] = process.argv.slice(2);
 const pageErrors = [];
+const blocked = []; // what the page's own security policy refused
 const fail = (what) => { throw new Error(what + pageErrors.map((e) => `; the page failed: ${e}`).join('')); };
 const expect = (what, got, wanted) => {
     if (JSON.stringify(got) !== JSON.stringify(wanted))
@@ -27,6 +29,8 @@ async function open(options = {}) {
     const context = await browser.newContext({ viewport: { width: 1280, height: 800 }, ...options });
     const page = await context.newPage();
     page.on('pageerror', (error) => pageErrors.push(error.message));
+    page.on('console', (message) => /Content.Security.Policy/i.test(message.text()) &&
+        blocked.push(message.text()));
     await page.goto(site.url);
     await started(page);
     return page;
@@ -325,13 +329,27 @@ async function everyTextReadable() {
     }
 }
 
-try {
-    for (const check of [wholeGameMatchesTheQtReplay, playsOffline, fitsEveryScreen, unreadableRecordsStartANewGame, everyTextReadable])
-        await check();
-} catch (error) {
-    console.error(`play_in_browser.mjs: ${error.message}`);
-    process.exitCode = 1;
-} finally {
+test('a whole game by the mouse, as the Qt build plays it, and kept across reloads', wholeGameMatchesTheQtReplay);
+test('offline, and after the end', playsOffline);
+test('fits every screen, light and dark', fitsEveryScreen);
+test('an unreadable kept game starts a new one', unreadableRecordsStartANewGame);
+test('every text readable, in forced colours too', everyTextReadable);
+test('a click the rules fail on is said, and the next one is played', async () => {
+    const page = await open();
+    await page.evaluate(() => {
+        const ccall = Module.ccall;
+        Module.ccall = () => { Module.ccall = ccall; throw new Error('seeded'); };
+    });
+    await clickCell(page, 0);
+    const said = await page.waitForFunction(() => document.getElementById('said').textContent);
+    await clickCell(page, 1);
+    await page.waitForFunction(() => !/mer$/.test(document.querySelectorAll('.cell')[1].ariaLabel));
+    expect('the cells, and what was said of the failed click', [...(await cellNames(page)).slice(0, 2),
+        await said.jsonValue()], ['A1, mer', 'A2, votre bateau', "Erreur : ce clic n'a pas pu être joué."]);
+    await page.context().close();
+});
+test('nothing refused by the page\'s security policy', () => expect('refused', blocked, []));
+after(async () => {
     await browser.close();
     await site.close();
-}
+});
