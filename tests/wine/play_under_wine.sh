@@ -292,6 +292,7 @@ for text in 8 9 frame; do
 done
 ask progress
 expect "the progress bar on a dark high-contrast scheme" "$reply" scheme
+ask focus form # the key goes to the window once it has the keyboard
 xdotool key alt+q
 ask box
 expect "the menu's Quitter" "$(field 1)	$(field 2)" $'Dod irud er URIVE\tA bientot'
