@@ -3,7 +3,6 @@
 
 #include "design/cell_name.h"
 #include "design/ui_texts.h"
-#include "web/page_bridge.h"
 
 namespace torvelle {
 
@@ -19,50 +18,15 @@ MessageAnswer WebPage::showBox(const std::string& prompt, const std::string& tit
     return page::ask(title, prompt, said, yesNo) == 0 ? MessageAnswer::Yes : MessageAnswer::No;
 }
 
-void WebPage::announce(const std::string& said)
-{
-    page::announce(said);
-}
-
-void WebPage::focusWindow()
-{
-    page::focusWindow();
-}
-
 void WebPage::showPicture(int cell, int picture)
 {
     page::showPicture(cell, picture, design::cellName(cell, picture));
-}
-
-void WebPage::showText(std::string_view control, const std::string& text)
-{
-    page::setText(std::string(control), text);
-}
-
-void WebPage::showControl(std::string_view control)
-{
-    page::showControl(std::string(control));
 }
 
 void WebPage::showProgress(const RealProgress& progress)
 {
     const ProgressSteps steps = progress.steps();
     page::setProgress(steps.maximum, steps.value);
-}
-
-int WebPage::sliderValue()
-{
-    return page::sliderValue();
-}
-
-void WebPage::showAbout()
-{
-    page::showAbout();
-}
-
-void WebPage::endProgram()
-{
-    page::endGame();
 }
 
 } // namespace torvelle

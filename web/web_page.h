@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "web/page_bridge.h"
 #include "window/game_window.h"
 #include "window/window_toolkit.h"
 
@@ -18,15 +19,18 @@ public:
 
     MessageAnswer showBox(const std::string& prompt, const std::string& title,
                           MessageButtons buttons, const std::string& said, BoxOwner owner) override;
-    void announce(const std::string& said) override;
-    void focusWindow() override;
+    void announce(const std::string& said) override { page::announce(said); }
+    void focusWindow() override { page::focusWindow(); }
     void showPicture(int cell, int picture) override;
-    void showText(std::string_view control, const std::string& text) override;
-    void showControl(std::string_view control) override;
+    void showText(std::string_view control, const std::string& text) override
+    {
+        page::setText(std::string(control), text);
+    }
+    void showControl(std::string_view control) override { page::showControl(std::string(control)); }
     void showProgress(const RealProgress& progress) override;
-    int sliderValue() override;
-    void showAbout() override;
-    void endProgram() override;
+    int sliderValue() override { return page::sliderValue(); }
+    void showAbout() override { page::showAbout(); }
+    void endProgram() override { page::endGame(); }
     // A page leaves no files.
     void leaveFarewellFiles() override {}
 

@@ -10,13 +10,6 @@ namespace torvelle {
 using design::named;
 namespace form1 = design::form1;
 
-GameWindow::GameWindow(WindowToolkit& toolkit) : toolkit_(toolkit), game_(*this)
-{}
-
-GameWindow::GameWindow(WindowToolkit& toolkit, std::unique_ptr<DrawSource> draws)
-    : toolkit_(toolkit), game_(*this, std::move(draws))
-{}
-
 void GameWindow::Image1_Click(int cell)
 {
     if (ended_)
@@ -35,30 +28,23 @@ void GameWindow::Slider1_MouseUp()
 
 void GameWindow::quit_Click()
 {
-    if (ended_)
-        return;
     box(ui_texts::kQuitFarewell, ui_texts::kFarewellTitle, BoxOwner::MainWindow);
     endProgram();
 }
 
 void GameWindow::menuaide_Click()
 {
-    if (ended_)
-        return;
     box(ui_texts::kHelp, ui_texts::kHelpTitle, BoxOwner::MainWindow);
 }
 
 void GameWindow::menuapropos_Click()
 {
-    if (ended_)
-        return;
-    toolkit_.showAbout();
+    if (!ended_)
+        toolkit_.showAbout();
 }
 
 void GameWindow::Command1_Click()
 {
-    if (ended_)
-        return;
     box(ui_texts::kPayment, ui_texts::kPaymentTitle, BoxOwner::About);
 }
 
@@ -70,10 +56,12 @@ void GameWindow::Form_QueryUnload()
     toolkit_.leaveFarewellFiles();
 }
 
-MessageAnswer GameWindow::box(std::string_view prompt, std::string_view title, BoxOwner owner)
+// Once the game has ended, no box of the window's own.
+void GameWindow::box(std::string_view prompt, std::string_view title, BoxOwner owner)
 {
-    return toolkit_.showBox(std::string(prompt), std::string(title), MessageButtons::Ok,
-                            narration(), owner);
+    if (!ended_)
+        toolkit_.showBox(std::string(prompt), std::string(title), MessageButtons::Ok, narration(),
+                         owner);
 }
 
 std::string GameWindow::narration()
@@ -85,11 +73,6 @@ MessageAnswer GameWindow::showMessage(const std::string& prompt, const std::stri
                                       MessageButtons buttons)
 {
     return toolkit_.showBox(prompt, title, buttons, narration(), BoxOwner::MainWindow);
-}
-
-void GameWindow::focusMainWindow()
-{
-    toolkit_.focusWindow();
 }
 
 void GameWindow::showCellPicture(int cell, int picture)
@@ -131,16 +114,10 @@ void GameWindow::setProgressValue(double value)
     toolkit_.showProgress(progress_);
 }
 
-int GameWindow::sliderValue()
-{
-    return toolkit_.sliderValue();
-}
-
 void GameWindow::endProgram()
 {
-    if (ended_)
+    if (std::exchange(ended_, true))
         return;
-    ended_ = true;
     toolkit_.endProgram();
 }
 

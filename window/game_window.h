@@ -1,7 +1,6 @@
 // game_window.h: what the main window does around the rules, the same on every platform.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "core/game.h"
@@ -18,8 +17,7 @@ namespace torvelle {
 // afterwards.
 class GameWindow final : public GameView {
 public:
-    explicit GameWindow(WindowToolkit& toolkit);
-    GameWindow(WindowToolkit& toolkit, std::unique_ptr<DrawSource> draws);
+    explicit GameWindow(WindowToolkit& toolkit) : toolkit_(toolkit), game_(*this) {}
 
     const Game& game() const { return game_; }
     Game& game() { return game_; }
@@ -38,7 +36,7 @@ public:
     // GameView: the rules' calls, passed on to the toolkit as the narrator hears of them.
     MessageAnswer showMessage(const std::string& prompt, const std::string& title,
                               MessageButtons buttons) override;
-    void focusMainWindow() override;
+    void focusMainWindow() override { toolkit_.focusWindow(); }
     void showCellPicture(int cell, int picture) override;
     void setPlayerScoreText(const std::string& text) override;
     void setComputerScoreText(const std::string& text) override;
@@ -46,13 +44,13 @@ public:
     void setBannerText(const std::string& text) override;
     void setProgressMaximum(double maximum) override;
     void setProgressValue(double value) override;
-    int sliderValue() override;
+    int sliderValue() override { return toolkit_.sliderValue(); }
     void endProgram() override;
 
 private:
     // What a screen reader has still to hear of the click so far.
     std::string narration();
-    MessageAnswer box(std::string_view prompt, std::string_view title, BoxOwner owner);
+    void box(std::string_view prompt, std::string_view title, BoxOwner owner);
 
     WindowToolkit& toolkit_;
     TurnNarrator narrator_;
