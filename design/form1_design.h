@@ -78,6 +78,9 @@ inline constexpr Window kWindow{.name = "Form1",
                                 .font = {"Arial", 8, false},
                                 .controls = kControls};
 
+// The ground of the sea's picture (assets/pictures/2.svg), which fills a fresh board.
+inline constexpr Rgb kSeaGround{0, 0, 255};
+
 // The board's cells, row by row in the grid box, and the row letters and column numbers
 // around it; all built at load.
 inline constexpr ControlArray kImage1{.name = "Image1",

@@ -62,6 +62,18 @@ std::string menus()
     return bar + "</div>" + dropDowns;
 }
 
+// Where the window's scale puts a cell's edge between two screen pixels, the sea under the
+// cells shows there, in tiles where the cells are, rather than the ground between them.
+std::string seaUnderTheCells()
+{
+    const design::Rect cell = design::form1::kImage1.first;
+    return "#" + std::string(design::form1::kImage1.container) +
+           "{background:" + cssColour(design::form1::kSeaGround) + " url(pictures/" +
+           std::to_string(static_cast<int>(Picture::Sea)) + ".svg) " + std::to_string(cell.left) +
+           "px " + std::to_string(cell.top) + "px/" + std::to_string(cell.width) + "px " +
+           std::to_string(cell.height) + "px}";
+}
+
 std::string cells()
 {
     std::string html;
@@ -212,7 +224,7 @@ std::string style()
                       frameCss() + fitCss(kDesktopWidth, kDesktopHeight) + ";--bz:max(var(--s,1)," +
                       number(boxScale) + ")}" + "@media (prefers-color-scheme:dark){:root{" +
                       schemeCss(design::kDarkScheme) + "}}" + mainForm().style() +
-                      aboutForm().style();
+                      aboutForm().style() + seaUnderTheCells();
     css += whereTooSmall("") + "{:root{--bz:1;--caption-height:" +
            std::to_string(design::form1::kPortrait.captionHeight) +
            "px;--target:" + std::to_string(design::kTouchTargetPx) + "px}" +

@@ -205,13 +205,36 @@ const tooSmall = (page, { cell, target }) => page.evaluate(([cellSide, side]) =>
 // On phones, a tablet and a desktop screen, light and dark: the sizes above, the main window, About
 // and a box; every cell under its own place; the desktop's window where the Qt build has each control.
 // Turning the phone keeps the game. Screenshots for a look.
+// Pixels of a fresh board, inside its border, that are neither the sea's blue, its wave's
+// white, nor a blend of the blue with either: where cells meet between two screen pixels, the
+// ground would show as light or grey lines.
+async function offTheSea(page) {
+    const r = await page.locator('#Picture1').boundingBox();
+    const png = await page.screenshot({ clip: { x: r.x + 6, y: r.y + 6, width: r.width - 12, height: r.height - 12 } });
+    const blank = await page.context().newPage(); // decoded where no policy refuses a data address
+    const count = await blank.evaluate(async (data) => {
+        const image = new Image();
+        image.src = `data:image/png;base64,${data}`;
+        await image.decode();
+        const canvas = new OffscreenCanvas(image.width, image.height).getContext('2d');
+        canvas.drawImage(image, 0, 0);
+        const p = canvas.getImageData(0, 0, image.width, image.height).data;
+        let off = 0;
+        for (let i = 0; i < p.length; i += 4)
+            off += Math.abs(p[i] - p[i + 1]) > 3 || (p[i + 2] < 240 && p[i] > 3);
+        return off;
+    }, png.toString('base64'));
+    await blank.close();
+    return count;
+}
+
 async function fitsEveryScreen() {
     mkdirSync(shots, { recursive: true });
     const qt = execFileSync(replay, ['--places'], { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
     for (const [width, height, touch, cell, target] of [[390, 844, 3, 34, 44], [844, 390, 3, 30, 44],
         [768, 1024, 2, 34, 24], [1280, 800, 0, 0, 0]]) {
         for (const colorScheme of ['light', 'dark']) {
-            const page = await open({ viewport: { width, height }, colorScheme, hasTouch: !!touch, isMobile: !!touch, deviceScaleFactor: touch || 1 });
+            const page = await open({ viewport: { width, height }, colorScheme, hasTouch: !!touch, isMobile: !!touch, deviceScaleFactor: touch || 1.25 });
             const size = `${width}x${height}`;
             const seen = [...await tooSmall(page, { cell, target })];
             const missed = await page.evaluate(() => [...document.querySelectorAll('.cell')].filter((c) => {
@@ -220,6 +243,7 @@ async function fitsEveryScreen() {
             }).length);
             expect(`cells that a tap at their centre misses at ${size}`, missed, 0);
             await page.screenshot({ path: `${shots}/${size}-${colorScheme}.png` });
+            expect(`pixels of a fresh board off the sea at ${size}, ${colorScheme}`, await offTheSea(page), 0);
             await page.click('#aide');
             seen.push(...await tooSmall(page, { cell, target }));
             await page.click('#menuapropos');
