@@ -113,7 +113,9 @@ async function wholeGameMatchesTheQtReplay() {
                 return [text('Label4'), text('Label6'),
                     document.getElementById('Label7').hidden ? '(hidden)' : text('Label7'), bar.max, bar.value];
             })].join('\t'));
-            await answer(page, 'Oui');
+            await page.keyboard.press('Escape'); // "Oui" or "Non" must be chosen
+            expect("'Rejouer ?' after Escape", (await openBox(page))?.text, 'Rejouer ?');
+            await page.keyboard.press('Enter'); // on "Oui"
             expect("the board after 'Oui'", (await cellNames(page)).filter((n) => !n.endsWith(', mer')), []);
             const qt = execFileSync(replay, [breath, String(cell)], { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
             expect('the page against the Qt build, box by box', seen, qt.trimEnd().split('\n'));
@@ -358,6 +360,42 @@ test('offline, and after the end', playsOffline);
 test('fits every screen, light and dark', fitsEveryScreen);
 test('an unreadable kept game starts a new one', unreadableRecordsStartANewGame);
 test('every text readable, in forced colours too', everyTextReadable);
+// The input a game by clicks never sends, as the desktops check it: one row a behaviour.
+test('one row a behaviour: a key on the grid, the slider\'s buttons and steps, the boxes, About', async () => {
+    const page = await open();
+    const focused = () => page.evaluate(() => document.activeElement.id || document.activeElement.className);
+    expect('focus at the start', await focused(), 'Picture1');
+    await page.keyboard.press('x');
+    expect('focus after a key on the grid', await focused(), 'Form1');
+    await page.focus('#Slider1');
+    const slider = () => page.$eval('#Slider1', (s) => Number(s.value));
+    const at = await slider();
+    await page.keyboard.press('ArrowRight');
+    await page.keyboard.press('PageDown');
+    expect('the slider after Right and Page Down', await slider(), at + 6);
+    for (const button of ['right', 'middle', 'left']) {
+        await page.mouse.click(...await centre(page, '#Slider1'), { button });
+        await page.waitForFunction(() => Progre.max === Slider1.value * 14); // the breath, in tenths
+    }
+    for (const key of ['Enter', 'Escape']) {
+        await page.click('#aide');
+        await page.click('#menuaide');
+        await page.waitForFunction(() => box.open);
+        await page.keyboard.press(key);
+        expect(`the help after ${key}`, await openBox(page), false);
+    }
+    await page.click('#aide');
+    await page.click('#menuapropos');
+    await page.click('#Dialog-Command1');
+    await page.waitForFunction(() => box.open);
+    expect('the box of Payement', (await openBox(page)).title, 'Pour payer Torvelle');
+    await page.keyboard.press('Enter');
+    expect('About after its box', [await openBox(page), await page.$eval('#Dialog', (d) => d.open)], [false, true]);
+    await page.click('#Dialog .close');
+    expect('About after its close box', await page.$eval('#Dialog', (d) => d.open), false);
+    await page.context().close();
+});
+
 test('a click the rules fail on is said, and the next one is played', async () => {
     const page = await open();
     await page.evaluate(() => {
