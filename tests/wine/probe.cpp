@@ -1,33 +1,21 @@
 // probe.cpp: reads the game's windows under Wine for the Windows tests, as a screen reader or a
 // test tool would: one command a line on standard input, one answer a line on standard output.
-#include <algorithm>
-#include <cstdio>
 #include <iostream>
-#include <optional>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include <windows.h>
 
 #include <commctrl.h>
 #include <oleacc.h>
 
-#include "design/form1_design.h"
-#include "design/readable_colour.h"
 #include "tests/wine/probe_accessibility.h"
 #include "tests/wine/probe_screen.h"
 #include "tests/wine/probe_windows.h"
-#include "win32/com_ids.h"
-#include "win32/screen_scale.h"
-#include "win32/wide_text.h"
 
 namespace {
 
 using namespace probe;
-using torvelle::win32::narrow;
-using torvelle::win32::scaled;
-namespace design = torvelle::design;
 
 // Waits, up to a limit only a fault reaches, for `done` to give an answer.
 template <typename Done> std::string waitFor(Done done)

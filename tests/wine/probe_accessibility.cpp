@@ -2,26 +2,18 @@
 #include "tests/wine/probe_accessibility.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <iostream>
-#include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include <windows.h>
 
-#include <commctrl.h>
 #include <oleacc.h>
 
 #include "design/form1_design.h"
-#include "design/readable_colour.h"
+#include "tests/wine/probe_windows.h"
 #include "win32/com_ids.h"
 #include "win32/screen_scale.h"
 #include "win32/wide_text.h"
-
-#include "tests/wine/probe_screen.h"
-#include "tests/wine/probe_windows.h"
 
 namespace probe {
 

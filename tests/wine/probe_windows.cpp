@@ -1,27 +1,16 @@
 // probe_windows.cpp: the game's windows found, and what they show.
 #include "tests/wine/probe_windows.h"
 
-#include <algorithm>
-#include <cstdio>
-#include <iostream>
-#include <optional>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include <windows.h>
 
 #include <commctrl.h>
-#include <oleacc.h>
 
 #include "design/form1_design.h"
-#include "design/readable_colour.h"
-#include "win32/com_ids.h"
 #include "win32/screen_scale.h"
 #include "win32/wide_text.h"
-
-#include "tests/wine/probe_accessibility.h"
-#include "tests/wine/probe_screen.h"
 
 namespace probe {
 
