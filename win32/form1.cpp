@@ -42,8 +42,9 @@ Form1* formOf(HWND window)
 
 Form1::Form1(HINSTANCE instance) : instance_(instance), window_(*this)
 {
-    registerWindowClass(instance, kClass, procedure,
-                        LoadIconW(instance, MAKEINTRESOURCEW(TORVELLE_ICON_FRANCE)));
+    // No icon of the class: the window's own, loaded once at the screen's scale, is set before
+    // it is first shown.
+    registerWindowClass(instance, kClass, procedure);
     // Owned by a window that is never shown, the game has no task bar button of its own.
     const HWND owner = hiddenOwner(instance);
     // Made where and as large as it will be shown on the main screen, so that a start moves
