@@ -1,0 +1,68 @@
+// engines.mjs: the browser engines the page is tested in, each from Debian's packages, behind
+// the part of Playwright's API the test uses: Chromium through Playwright itself, Firefox ESR
+// through puppeteer-core over WebDriver BiDi.
+import { chromium } from 'playwright-core';
+import puppeteer from 'puppeteer-core';
+
+// A Playwright selector the test writes, found in a page that knows only CSS.
+async function find(page, selector) {
+    const [, css, nth] = selector.match(/^(.*?)(?: >> nth=(\d+))?$/);
+    const [, base, text] = css.match(/^(.*?)(?::text-is\("(.*)"\))?$/);
+    const all = await page.$$(base);
+    if (text === undefined)
+        return all[Number(nth ?? 0)];
+    for (const handle of all)
+        if (await handle.evaluate((e) => e.textContent) === text)
+            return handle;
+    return undefined;
+}
+
+function asPlaywright(page, context) {
+    const own = {
+        locator: (selector) => ({ boundingBox: async () => (await find(page, selector)).boundingBox() }),
+        textContent: (selector) => page.$eval(selector, (e) => e.textContent),
+        screenshot: async (options) => Buffer.from(await page.screenshot(options)),
+        context: () => context,
+    };
+    return new Proxy(page, {
+        get: (target, name) => own[name] ??
+            (typeof target[name] === 'function' ? target[name].bind(target) : target[name]),
+    });
+}
+
+async function firefox() {
+    const browser = await puppeteer.launch({ browser: 'firefox', executablePath: '/usr/bin/firefox-esr',
+        headless: true, protocolTimeout: 60000 });
+    return {
+        async newContext({ viewport = { width: 1280, height: 800 }, deviceScaleFactor = 1, hasTouch = false,
+            isMobile = false } = {}) {
+            const inner = await browser.createBrowserContext();
+            const scripts = [];
+            const context = {
+                close: () => inner.close(),
+                addInitScript: async (script) => { scripts.push(script); },
+                async newPage() {
+                    const page = await inner.newPage();
+                    await page.setViewport({ ...viewport, deviceScaleFactor, hasTouch, isMobile });
+                    for (const script of scripts)
+                        await page.evaluateOnNewDocument(script);
+                    return asPlaywright(page, context);
+                },
+            };
+            return context;
+        },
+        close: () => browser.close(),
+    };
+}
+
+// `chromium` or `firefox`: what each can be asked beyond the common part.
+export async function launch(engine) {
+    if (engine === 'firefox')
+        return { browser: await firefox(), devTools: false };
+    const browser = await chromium.launch({
+        executablePath: '/usr/bin/chromium',
+        args: ['--disable-gpu', '--no-first-run', '--disable-background-networking',
+            '--disable-component-update', '--disable-sync'],
+    });
+    return { browser, devTools: true };
+}
