@@ -45,7 +45,11 @@ uninstall() {
     fail "the uninstaller of $2 left the above behind"
 }
 
-wineboot -i >"$scratch/wineboot.log" 2>&1 || fail "no Wine prefix: $(tail -n 3 "$scratch/wineboot.log")"
+# Making a prefix fails now and then at once ("could not load kernel32.dll", once in a CI run,
+# never on its own again): the half-made prefix goes and it is made once more.
+make_prefix() { wineboot -i >"$scratch/wineboot.log" 2>&1; }
+make_prefix || { wineserver -k 2>/dev/null || true; rm -rf "$WINEPREFIX"; make_prefix; } ||
+    fail "no Wine prefix: $(tail -n 3 "$scratch/wineboot.log")"
 grep -a -q 'level="asInvoker"' "$setup" || fail "the installer asks for administrator rights"
 snapshot >"$scratch/before.txt"
 # For the player alone by default: their own programs folder, Start menu and apps.
