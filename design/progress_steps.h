@@ -1,4 +1,4 @@
-// progress_steps.h: how both front ends show the computer's real-valued progress on a bar that
+// progress_steps.h: how every front end shows the computer's real-valued progress on a bar that
 // counts in whole steps.
 #pragma once
 

@@ -96,7 +96,8 @@ void Form1::buildControls()
     }
     for (const design::GridCaption& caption : design::gridCaptions()) {
         captions_.push_back(buildArrayLabel(form, *caption.array, caption.index, client_));
-        captions_.back()->hide();
+        captions_.back()->setText(QString::fromStdString(caption.text));
+        captions_.back()->hide(); // shown at load
     }
     frame1_ = child<QGroupBox>(client_, design::named(form, "Frame1"));
     label7_ = label(design::named(form, "Label7"));
@@ -128,11 +129,8 @@ void Form1::creegrille()
         cells_[i]->setPictureNumber(static_cast<int>(game().board().picture(i)));
         cells_[i]->show();
     }
-    const std::vector<design::GridCaption> captions = design::gridCaptions();
-    for (std::size_t i = 0; i < captions.size(); ++i) {
-        captions_[i]->setText(QString::fromStdString(captions[i].text));
-        captions_[i]->show();
-    }
+    for (QLabel* caption : captions_)
+        caption->show();
 }
 
 QLabel* Form1::label(std::string_view control) const

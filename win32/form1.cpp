@@ -93,10 +93,12 @@ void Form1::buildControls()
                                               [this] { window_.Slider1_MouseUp(); });
     progre_ = form_->get(design::named(form1::kWindow, "Progre"));
     showProgress({form1::kProgreMaximum});
-    // The row letters and column numbers, drawn once captioned at load.
+    // The row letters and column numbers, drawn by the window itself; it is shown at load.
     labels_ = std::make_unique<DrawnLabels>(hwnd_, *form_);
-    for (const design::GridCaption& caption : design::gridCaptions())
+    for (const design::GridCaption& caption : design::gridCaptions()) {
         labels_->add(*caption.array, caption.index);
+        labels_->setText(labels_->count() - 1, caption.text);
+    }
     announcer_ = std::make_unique<Announcer>(hwnd_, instance_);
 }
 
@@ -117,10 +119,7 @@ void Form1::applyScale(UINT dpi)
 
 void Form1::Form_Load()
 {
-    // creegrille: the cells were made with the window; the labels get their captions.
-    const std::vector<design::GridCaption> captions = design::gridCaptions();
-    for (std::size_t i = 0; i < captions.size(); ++i)
-        labels_->setText(static_cast<int>(i), captions[i].text);
+    // creegrille: the cells and the captions were made with the window.
     centreOnWorkArea(hwnd_);
     ShowWindow(hwnd_, SW_SHOW);
     UpdateWindow(hwnd_);
