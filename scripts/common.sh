@@ -31,8 +31,8 @@ TORVELLE_WINDOWS_PACKAGES=(
 )
 
 # What the browser build and its tests add (scripts/web), without recommends: Emscripten and
-# the acorn its optimiser needs, and the Chromium the tests drive.
-TORVELLE_WEB_PACKAGES=(emscripten node-acorn chromium firefox-esr zip)
+# the acorn its optimiser needs, and the browsers the tests drive (WebKitGTK's on Xvfb).
+TORVELLE_WEB_PACKAGES=(emscripten node-acorn chromium firefox-esr webkit2gtk-driver xvfb zip)
 
 # What checking the package the Debian way adds (scripts/package --check), without recommends.
 TORVELLE_DEBIAN_PACKAGES=(mmdebstrap sbuild piuparts autopkgtest uidmap debootstrap gzip)

@@ -221,6 +221,10 @@ window.torvellePage = (() => {
             if (event.detail > 1 && index === lastCell)
                 return;
             lastCell = index;
+            // A click leaves the keyboard with the window, as a picture takes none on the
+            // desktop; a cell pressed by a screen reader or a key keeps it.
+            if (event.detail > 0)
+                focusWindow();
             play('c', index);
         });
         // Keys on the grid do nothing but give the window the keyboard, as on the desktop.

@@ -1,8 +1,9 @@
 // engines.mjs: the browser engines the page is tested in, each from Debian's packages, behind
 // the part of Playwright's API the test uses: Chromium through Playwright itself, Firefox ESR
-// through puppeteer-core over WebDriver BiDi.
+// through puppeteer-core over WebDriver BiDi, WebKitGTK through WebKitWebDriver (webkit.mjs).
 import { chromium } from 'playwright-core';
 import puppeteer from 'puppeteer-core';
+import { webkit } from './webkit.mjs';
 
 // A Playwright selector the test writes, found in a page that knows only CSS.
 async function find(page, selector) {
@@ -55,14 +56,16 @@ async function firefox() {
     };
 }
 
-// `chromium` or `firefox`: what each can be asked beyond the common part.
+// `chromium`, `firefox` or `webkit`: what each can be asked beyond the common part.
 export async function launch(engine) {
     if (engine === 'firefox')
-        return { browser: await firefox(), devTools: false };
+        return { browser: await firefox(), devTools: false, console: true, initScripts: true, ratios: [1, 1.25, 3] };
+    if (engine === 'webkit') // whole screen ratios only, as GTK on X11 has them
+        return { browser: await webkit(), devTools: false, console: false, initScripts: false, ratios: [1, 2, 3] };
     const browser = await chromium.launch({
         executablePath: '/usr/bin/chromium',
         args: ['--disable-gpu', '--no-first-run', '--disable-background-networking',
             '--disable-component-update', '--disable-sync'],
     });
-    return { browser, devTools: true };
+    return { browser, devTools: true, console: true, initScripts: true, ratios: [1, 1.25, 3] };
 }
