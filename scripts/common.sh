@@ -16,6 +16,7 @@ TORVELLE_TEST_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth x11-utils xdotool dbus-daemon dbus-bin libglib2.0-bin procps openbox xfwm4 weston
     python3-gi gir1.2-glib-2.0
+    orca speech-dispatcher espeak-ng speech-dispatcher-espeak-ng python3-pyatspi iproute2
     desktop-file-utils appstream dpkg-dev file man-db
     debhelper lintian
     clang-format clang-tidy

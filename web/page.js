@@ -99,11 +99,17 @@ window.torvellePage = (() => {
         row.replaceChildren();
         closeMenu();
         return new Promise((answered) => {
-            let done = false;
+            // The box is shown first and given the keyboard, and only then is the rest of the
+            // page made inert: a screen reader, its place on the page not yet gone, enters the
+            // box from there and reads it whole (as a modal dialog would not let it).
+            const outside = [$('screen'), $(Dialog)];
+            const before = document.activeElement;
             const answer = (index) => {
-                done = true;
-                kept.add(['a', index]);
+                box.onkeydown = null;
                 box.close();
+                outside.forEach((e) => { e.inert = false; });
+                before?.focus({ preventScroll: true });
+                kept.add(['a', index]);
                 answered(index);
             };
             buttons.forEach((text, index) => {
@@ -114,19 +120,16 @@ window.torvellePage = (() => {
                 row.append(button);
             });
             // Escape answers a box with OK alone; "Oui" or "Non" must be chosen.
-            box.oncancel = (event) => {
+            box.onkeydown = (event) => {
+                if (event.key !== 'Escape')
+                    return;
                 event.preventDefault();
                 if (buttons.length === 1)
                     answer(0);
             };
-            // A browser may still close a box on a repeated Escape: the rules wait for an
-            // answer, so it opens again.
-            box.onclose = () => {
-                if (!done)
-                    box.showModal();
-            };
-            box.showModal();
+            box.show();
             row.firstChild.focus();
+            outside.forEach((e) => { e.inert = true; });
         });
     }
 
@@ -212,6 +215,7 @@ window.torvellePage = (() => {
 
     function wire() {
         const grid = $(Picture1);
+        let pointed = false; // the coming click is a mouse's, a finger's or a pen's
         grid.addEventListener('click', (event) => {
             const cell = event.target.closest('.cell');
             if (!cell)
@@ -221,12 +225,15 @@ window.torvellePage = (() => {
             if (event.detail > 1 && index === lastCell)
                 return;
             lastCell = index;
-            // A click leaves the keyboard with the window, as a picture takes none on the
-            // desktop; a cell pressed by a screen reader or a key keeps it.
-            if (event.detail > 0)
+            // A pointer's click leaves the keyboard with the window, as a picture takes none
+            // on the desktop; a cell pressed by a screen reader or a key keeps it, and the
+            // player's place on the board with it.
+            if (pointed)
                 focusWindow();
+            pointed = false;
             play('c', index);
         });
+        grid.addEventListener('pointerdown', () => { pointed = true; });
         // Keys on the grid do nothing but give the window the keyboard, as on the desktop.
         grid.addEventListener('keydown', (event) => {
             if (event.key === 'Tab')

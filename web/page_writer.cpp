@@ -293,7 +293,7 @@ std::string page(const std::string& pageCss)
            "<div class=\"unseen\" id=\"said\" role=\"status\" aria-live=\"polite\" data-failed=\"" +
            htmlText(ui_texts::kMoveFailed) +
            "\"></div>"
-           "<dialog class=\"window box\" id=\"box\" role=\"alertdialog\" aria-modal=\"true\" "
+           "<dialog class=\"window box\" id=\"box\" role=\"alertdialog\" "
            "aria-labelledby=\"box-caption\" aria-describedby=\"box-text box-said\">"
            "<div class=\"caption\"><span id=\"box-caption\"></span></div>"
            "<p id=\"box-text\"></p><p class=\"unseen\" id=\"box-said\"></p>"
