@@ -27,11 +27,15 @@ AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
 DefaultModule espeak-ng
 DefaultLanguage "fr"
 CONF
-# Orca writes its debug log through a buffer; line by line, it can be read as it speaks.
+# Orca writes its debug log through a buffer; line by line, it can be read as it speaks. A page
+# is not read whole as it loads: a player listens to it before playing, where the presses here
+# would race the reading.
 cat >"$HOME/.local/share/orca/orca-customizations.py" <<'PY'
 import orca.debug
+import orca.settings
 if orca.debug.debugFile:
     orca.debug.debugFile = open(orca.debug.debugFile.name, "a", buffering=1)
+orca.settings.sayAllOnLoad = False
 PY
 log=$HOME/orca.log
 # Each helper leads a process group of its own, ended whole with what it started (the
