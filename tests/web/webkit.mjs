@@ -32,7 +32,9 @@ async function startDisplay() {
     mkdirSync(join(config, 'gtk-3.0'));
     writeFileSync(join(config, 'gtk-3.0', 'gtk.css'), '* { font-size: 1px; min-width: 0; min-height: 0;' +
         ' padding: 0; margin: 0; border-width: 0; -gtk-icon-transform: scale(0.1); }\n');
-    return { display, config, close: () => { xvfb.kill(); rmSync(config, { recursive: true }); } };
+    const drivers = new Set();
+    process.once('exit', () => [xvfb, ...drivers].forEach((p) => p.kill())); // should the test end first
+    return { display, config, drivers, close: () => { xvfb.kill(); rmSync(config, { recursive: true, force: true }); } };
 }
 
 // A function of the test run in the page; its promise, if any, awaited there.
@@ -45,6 +47,7 @@ async function session(screen, { viewport = { width: 1280, height: 800 }, device
     const driver = spawn('WebKitWebDriver', [`--port=${port}`], { stdio: 'ignore',
         env: { ...process.env, DISPLAY: screen.display, XDG_CONFIG_HOME: screen.config,
             GDK_SCALE: String(deviceScaleFactor) } });
+    screen.drivers.add(driver);
     const call = async (method, path, body) => {
         const response = await fetch(`http://127.0.0.1:${port}${path}`, { method,
             headers: { 'content-type': 'application/json' }, body: body && JSON.stringify(body) });
@@ -71,11 +74,14 @@ async function session(screen, { viewport = { width: 1280, height: 800 }, device
         await call('POST', at('/window/rect'), { width: 2 * width - across, height: 2 * height - down });
     };
     const context = {
-        close: async () => { await call('DELETE', at('')).catch(() => {}); driver.kill(); },
+        close: async () => {
+            await call('DELETE', at('')).catch(() => {});
+            driver.kill();
+            screen.drivers.delete(driver);
+        },
         addInitScript: () => { throw new Error('no script runs before a page in WebDriver'); },
         async newPage() {
-            const handle = current === undefined || context.used ?
-                (await call('POST', at('/window/new'), {})).handle : current;
+            const handle = context.used ? (await call('POST', at('/window/new'), {})).handle : current;
             context.used = true;
             await fit(handle, viewport);
             return page(handle, context, { call, at, on, fit });
