@@ -229,7 +229,6 @@ async function offTheSea(page) {
 
 async function fitsEveryScreen() {
     mkdirSync(shots, { recursive: true });
-    const qt = execFileSync(replay, ['--places'], { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
     for (const [width, height, touch, cell, target] of [[390, 844, 3, 34, 44], [844, 390, 3, 30, 44],
         [768, 1024, 2, 34, 24], [1280, 800, 0, 0, 0]]) {
         for (const colorScheme of ['light', 'dark']) {
@@ -255,16 +254,6 @@ async function fitsEveryScreen() {
             await page.screenshot({ path: `${shots}/${size}-${colorScheme}-box.png` });
             expect(`too small or cut off at ${size}, ${colorScheme}`, [...new Set(seen)], []);
             await answer(page, 'OK');
-            if (width === 1280) {
-                const fitted = (line) => (/^Label[3-9]\b|^Label[12]\(/.test(line) ? line.split('\t').slice(0, 3).join('\t') : line);
-                const wanted = qt.trimEnd().split('\n').map(fitted);
-                expect('the desktop\'s window against the Qt build', (await page.evaluate((names) => names.map((name) => {
-                    const e = document.getElementById(name.replace(/\((\d)\)/, '-$1'));
-                    const style = getComputedStyle(e); // a hidden control by its style
-                    return [name, ...(e.hidden ? [style.left, style.top, style.width, style.height].map(parseFloat)
-                        : [e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight])].join('\t');
-                }), wanted.map((line) => line.split('\t')[0]))).map(fitted), wanted);
-            }
             if (width === 390 && colorScheme === 'light') { // taps are clicks; a double click is one
                 await page.touchscreen.tap(...await centre(page, '.cell >> nth=99'));
                 await page.mouse.dblclick(...await centre(page, '.cell >> nth=98'));
@@ -403,6 +392,35 @@ test('one row a behaviour: a key or a click on the grid, the slider\'s buttons a
     await started(page);
     expect('the board of a new game', (await cellNames(page))[0], 'A1, mer');
     await page.context().close();
+});
+
+// In every engine: the window fitted to the screen, the drop-down under its title, and on a
+// desktop's screen each control where the Qt build has it.
+test('the window fitted, its menu under its title, its controls where the Qt build has them', async () => {
+    const qt = execFileSync(replay, ['--places'], { encoding: 'utf8', stdio: ['ignore', 'pipe', 'ignore'] });
+    for (const [width, height] of [[390, 844], [844, 390], [1280, 800]]) {
+        const page = await open({ viewport: { width, height } });
+        const size = `${width}x${height}`;
+        const r = await page.locator('#Form1').boundingBox();
+        const inside = r.x > -1 && r.y > -1 && r.x + r.width < width + 1 && r.y + r.height < height + 1;
+        expect(`the window at ${size}: within the screen, and meeting it on one side`,
+            [inside, Math.min(width - r.width, height - r.height) < 4], [true, true]);
+        await page.click('#aide');
+        const opener = await page.locator('#aide').boundingBox();
+        expect(`what is under "?" at ${size}`, await page.evaluate(([x, y]) => document.elementFromPoint(x, y)
+            ?.closest('.menu')?.id, [opener.x + opener.width / 2, opener.y + opener.height + 6]), 'aide-menu');
+        if (width === 1280) {
+            const fitted = (line) => (/^Label[3-9]\b|^Label[12]\(/.test(line) ? line.split('\t').slice(0, 3).join('\t') : line);
+            const wanted = qt.trimEnd().split('\n').map(fitted);
+            expect('the desktop\'s window against the Qt build', (await page.evaluate((names) => names.map((name) => {
+                const e = document.getElementById(name.replace(/\((\d)\)/, '-$1'));
+                const style = getComputedStyle(e); // a hidden control by its style
+                return [name, ...(e.hidden ? [style.left, style.top, style.width, style.height].map(parseFloat)
+                    : [e.offsetLeft, e.offsetTop, e.offsetWidth, e.offsetHeight])].join('\t');
+            }), wanted.map((line) => line.split('\t')[0]))).map(fitted), wanted);
+        }
+        await page.context().close();
+    }
 });
 
 test(`a fresh board without seams, at ratios of ${ratios.join(', ')}`, async () => {
