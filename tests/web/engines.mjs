@@ -3,19 +3,17 @@
 // through puppeteer-core over WebDriver BiDi, WebKitGTK through WebKitWebDriver (webkit.mjs).
 import { chromium } from 'playwright-core';
 import puppeteer from 'puppeteer-core';
+import { selectorParts } from './selector.mjs';
 import { webkit } from './webkit.mjs';
 
 // A Playwright selector the test writes, found in a page that knows only CSS.
 async function find(page, selector) {
-    const [, css, nth] = selector.match(/^(.*?)(?: >> nth=(\d+))?$/);
-    const [, base, text] = css.match(/^(.*?)(?::text-is\("(.*)"\))?$/);
-    const all = await page.$$(base);
-    if (text === undefined)
-        return all[Number(nth ?? 0)];
-    for (const handle of all)
-        if (await handle.evaluate((e) => e.textContent) === text)
-            return handle;
-    return undefined;
+    const [css, nth, text] = selectorParts(selector);
+    const found = [];
+    for (const handle of await page.$$(css))
+        if (text === null || await handle.evaluate((e) => e.textContent) === text)
+            found.push(handle);
+    return found[nth];
 }
 
 function asPlaywright(page, context) {

@@ -8,6 +8,7 @@ import { createServer } from 'node:net';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { setTimeout as sleep } from 'node:timers/promises';
+import { selectorParts } from './selector.mjs';
 
 const keys = { Enter: '\uE007', Escape: '\uE00C', ArrowRight: '\uE014', PageDown: '\uE00F' };
 const miniBrowser = readdirSync('/usr/lib').filter((d) => d.endsWith('-linux-gnu'))
@@ -115,8 +116,7 @@ function page(handle, context, { call, at, on, fit }) {
             zoom *= parseFloat(getComputedStyle(a).zoom) || 1;
         const r = e.getBoundingClientRect();
         return { x: r.x * zoom, y: r.y * zoom, width: r.width * zoom, height: r.height * zoom };
-    }, (([, css, nth = 0]) => { const [, base, text] = css.match(/^(.*?)(?::text-is\("(.*)"\))?$/);
-        return [base, Number(nth), text ?? null]; })(selector.match(/^(.*?)(?: >> nth=(\d+))?$/)));
+    }, selectorParts(selector));
     const waitForFunction = async (fn, arg, { timeout = 30000 } = {}) => {
         for (const end = Date.now() + timeout; ; await sleep(50)) {
             const value = await evaluate(fn, arg).catch((error) => (Date.now() < end ? undefined : Promise.reject(error)));
